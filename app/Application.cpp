@@ -1,0 +1,109 @@
+#include "Application.h"
+
+#include "AboutBox.h"
+#include "MainWindow.h"
+#include "NagScreen.h"
+#include "Platform.h"
+#include "ResultWindow.h"
+#include "WebAddress.h"
+
+#include <QApplication>
+
+Application::Application(Platform& platform)
+    : m_platform(platform)
+{
+}
+
+Application::~Application()
+{
+    delete m_support;
+    delete m_result;
+    delete m_main;
+}
+
+MainWindow* Application::mainWindow() const
+{
+    return m_main;
+}
+
+ResultWindow* Application::resultWindow() const
+{
+    return m_result;
+}
+
+NagScreen* Application::supportScreen() const
+{
+    return m_support;
+}
+
+void Application::showMainWindow()
+{
+    if (m_quitting)
+        return;
+    m_main = new MainWindow(*this);
+    m_main->show();
+}
+
+void Application::showResultWindow()
+{
+    if (m_quitting)
+        return;
+    m_result = new ResultWindow(*this);
+    m_result->show();
+}
+
+NagScreen* Application::ensureSupportScreen()
+{
+    // Created on the first request to show or hide it, then kept for the whole run.
+    if (!m_support)
+        m_support = new NagScreen(*this);
+    return m_support;
+}
+
+void Application::showSupportScreen()
+{
+    if (m_quitting)
+        return;
+    ensureSupportScreen()->show();
+}
+
+void Application::hideSupportScreen()
+{
+    if (m_quitting)
+        return;
+    ensureSupportScreen()->hide();
+}
+
+void Application::showAbout(QWidget* parent)
+{
+    AboutBox about(*this, parent);
+    about.exec();
+}
+
+void Application::openWebPage(const QString& pageKey)
+{
+    m_platform.openUrl(WebAddress::forPage(pageKey));
+}
+
+void Application::quitApplication()
+{
+    if (m_quitting)
+        return;
+    // While quitting, the closing handlers' requests for the support screen are ignored,
+    // so the work windows close without bringing it back.
+    m_quitting = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            window->close();
+    }
+    // The hidden support screen is loaded too; deletion waits for the handler that
+    // called us to return.
+    for (QWidget* window : {static_cast<QWidget*>(m_result), static_cast<QWidget*>(m_main),
+                            static_cast<QWidget*>(m_support)}) {
+        if (window) {
+            window->close();
+            window->deleteLater();
+        }
+    }
+    m_platform.exitProcess();
+}

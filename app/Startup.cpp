@@ -1,0 +1,46 @@
+#include "Startup.h"
+
+#include "Application.h"
+#include "LinkLabel.h"
+#include "MainWindow.h"
+#include "Platform.h"
+#include "SingleInstance.h"
+#include "UpdateReminder.h"
+
+#include <cmath>
+
+namespace Startup {
+
+int coBrandNumber(float r)
+{
+    // nearbyint follows the default rounding mode, which rounds halves to even.
+    return int(std::nearbyint(r * 6.0f + 1.0f));
+}
+
+void CoBrand_Randomize(MainWindow& window, float r)
+{
+    const int n = coBrandNumber(r);
+    if (n == 1 || n == 3 || n == 5)
+        window.coBrandLabel()->raise();
+    else if (n == 2 || n == 4 || n == 6)
+        window.fullBrandLabel()->raise();
+}
+
+bool RunStartup(Application& application, SingleInstance& guard)
+{
+    Platform& platform = application.platform();
+    if (!guard.acquire()) {
+        platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information,
+                             Platform::Buttons::Ok);
+        application.quitApplication();
+        return false;
+    }
+    platform.seedRandom();
+    UpdateReminder::CheckForUpdate(application);
+    application.showMainWindow();
+    if (MainWindow* window = application.mainWindow())
+        CoBrand_Randomize(*window, platform.nextRandom());
+    return true;
+}
+
+} // namespace Startup

@@ -1,0 +1,23 @@
+#include "Application.h"
+#include "QtPlatform.h"
+#include "SingleInstance.h"
+#include "Startup.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // Windows come and go while moving between them; only the support screen ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/zarvo.svg")));
+    QApplication::setApplicationDisplayName(QString());
+
+    QtPlatform platform;
+    Application application(platform);
+    SingleInstance guard;
+    if (!Startup::RunStartup(application, guard))
+        return 0;
+    return app.exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+class QLabel;
+
+// The shared look of every window: dark purple, light text, Verdana.
+namespace Look {
+
+inline const QColor Background{100, 0, 110};
+inline const QColor White{255, 255, 255};
+inline const QColor LightYellow{255, 255, 128};
+inline const QColor Cyan{0, 255, 255};
+inline const QColor LightOrange{255, 192, 128};
+inline const QColor Pink{255, 128, 255};
+inline const QColor LightBlue{128, 128, 255};
+inline const QColor LightGreen{128, 255, 128};
+inline const QColor Blue{0, 0, 255};
+inline const QColor ReportPink{255, 192, 255};
+inline const QColor CaptionGreen{0, 128, 0};
+
+// Verdana, falling back to the metric-compatible DejaVu Sans where Verdana is missing.
+QFont verdana(double pointSize = 8.25, bool bold = false);
+
+// Places given in twips (15 twips to a logical pixel).
+constexpr int tw(int twips)
+{
+    return (twips + (twips >= 0 ? 7 : -7)) / 15;
+}
+
+// Window background purple with light text, Verdana 8.25 pt.
+void applyWindowLook(QWidget* window);
+// Sets the text colour of one widget (labels, frames, option buttons).
+void setTextColour(QWidget* widget, const QColor& colour);
+// Sets the background of one widget and fills it.
+void setBackground(QWidget* widget, const QColor& colour);
+
+} // namespace Look

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class Platform;
+class QWidget;
+struct BirthData;
+struct Reading;
+
+// How a window reaches the rest of the application: the shared birth data and
+// reading, the other windows, the web links and the way out.
+class Navigator
+{
+public:
+    virtual ~Navigator() = default;
+
+    virtual Platform& platform() = 0;
+    virtual BirthData& birthData() = 0;
+    virtual Reading& reading() = 0;
+
+    virtual void showMainWindow() = 0;
+    virtual void showResultWindow() = 0;
+    virtual void showSupportScreen() = 0;
+    virtual void hideSupportScreen() = 0;
+    virtual void showAbout(QWidget* parent) = 0;
+    virtual void openWebPage(const QString& pageKey) = 0;
+    virtual void quitApplication() = 0;
+};

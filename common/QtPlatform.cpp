@@ -1,0 +1,177 @@
+#include "QtPlatform.h"
+
+#include "BuildSettings.h"
+#include "Scramble.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+// A file dialog that, like the classic one, refuses a read-only file or folder
+// instead of handing it back.
+class RefusingFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+    bool refuseReadOnly = false;
+
+protected:
+    void accept() override
+    {
+        if (refuseReadOnly) {
+            const QStringList chosen = selectedFiles();
+            if (!chosen.isEmpty()) {
+                QFileInfo file(chosen.first());
+                if (!defaultSuffix().isEmpty() && file.suffix().isEmpty() && !file.exists())
+                    file.setFile(file.filePath() + u'.' + defaultSuffix());
+                const bool readOnlyFile = file.exists() && file.isFile() && !file.isWritable();
+                const bool readOnlyFolder = acceptMode() == AcceptSave && !file.exists()
+                                            && !QFileInfo(file.absolutePath()).isWritable();
+                if (readOnlyFile || readOnlyFolder) {
+                    QMessageBox::warning(this, windowTitle(),
+                                         QStringLiteral("%1\nThis file is read-only. Please choose another name.")
+                                             .arg(file.fileName()));
+                    return;
+                }
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+QString executableBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace
+
+QtPlatform::QtPlatform()
+{
+    seedRandom();
+}
+
+Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
+{
+    // A lone carriage return separates lines in the program's texts.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    QString::fromLatin1(BuildSettings::ApplicationTitle), shown,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setTextFormat(Qt::PlainText);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& settings)
+{
+    RefusingFileDialog dialog(parent, settings.title);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilter(settings.filter);
+    dialog.setDefaultSuffix(settings.defaultSuffix);
+    dialog.refuseReadOnly = settings.refuseReadOnly;
+    if (settings.mode == FileDialog::Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.selectFile(QString());  // never proposes the file used last
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPlatform::openUrl(const QString& address)
+{
+    // QDesktopServices starts the browser detached; its outcome is not looked at.
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void QtPlatform::clearClipboard()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
+bool QtPlatform::printDocument(QTextDocument& document)
+{
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull())
+        return false;
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    printer.setDocName(QString::fromLatin1(BuildSettings::ApplicationTitle));
+    printer.setColorMode(QPrinter::Color);
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+}
+
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
+
+float QtPlatform::nextRandom()
+{
+    // generate_canonical may round up to 1.0 in single precision; keep r below 1.
+    const float r = std::generate_canonical<float, 24>(m_random);
+    return r < 1.0f ? r : std::nextafter(1.0f, 0.0f);
+}
+
+void QtPlatform::seedRandom()
+{
+    m_random.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+QString QtPlatform::settingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Ovanthe Softwares/") + executableBaseName() + QStringLiteral(".ini");
+}
+
+QString QtPlatform::readSetting(const QString& key)
+{
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    return UnscrambleTextFromSettings(settings.value(ScrambleTextForSettings(key)).toString());
+}
+
+void QtPlatform::writeSetting(const QString& key, const QString& value)
+{
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(ScrambleTextForSettings(key), ScrambleTextForSettings(value));
+    settings.endGroup();
+    settings.sync();  // an unwritable store is ignored
+}
+
+void QtPlatform::exitProcess()
+{
+    QCoreApplication::exit(0);
+}

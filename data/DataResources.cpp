@@ -1,0 +1,4 @@
+// The pictures, the icon and the promotional texts live in this library's resources.
+namespace ZarvoData {
+int resourcesLinked = 1;
+}

@@ -1,0 +1,56 @@
+#include "ComputeReading.h"
+
+#include "AstrologyTables.h"
+#include "Paragraphs.h"
+
+using namespace AstrologyTables;
+
+void ComputeReading(const BirthData& birthData, Reading& reading)
+{
+    // The picture numbers describe this computation only.
+    reading.sunSignImage = 0;
+    reading.animalSignImage = 0;
+
+    // Tibetan sun sign from month and day: exact, case-sensitive month match; the
+    // day is not checked against the month's length, it only falls on one side.
+    for (const MonthRule& rule : monthRules) {
+        if (birthData.month == QLatin1String(rule.month)) {
+            reading.tibetanSunSign = QString::fromUtf16(
+                birthData.day <= rule.threshold ? rule.firstSign : rule.secondSign);
+            break;
+        }
+    }
+
+    // The western sign is the counterpart in the same row, not worked out from the date.
+    for (int row = 0; row < int(sunSigns.size()); ++row) {
+        if (reading.tibetanSunSign == QString::fromUtf16(sunSigns[row].tibetan)) {
+            reading.westernSunSign = QString::fromLatin1(sunSigns[row].western);
+            reading.westernSunSignText = Paragraphs::text(QString::fromLatin1(sunSigns[row].paragraphKey));
+            reading.tibetanSunSignTranslation = QString::fromLatin1(sunSigns[row].translation);
+            reading.sunSignImage = row + 1;
+            break;
+        }
+    }
+
+    // Only the year number counts; outside the table the computation ends here.
+    const QString cycleName = cycleNameOfYear(birthData.year);
+    if (cycleName.isEmpty())
+        return;
+    const qsizetype dash = cycleName.indexOf(u'-');
+    reading.element = cycleName.left(dash);
+    reading.animalSign = cycleName.mid(dash + 1);
+
+    for (int row = 0; row < int(animals.size()); ++row) {
+        if (reading.animalSign == QLatin1String(animals[row].name)) {
+            reading.animalSignText = Paragraphs::text(QString::fromLatin1(animals[row].paragraphKey));
+            reading.animalSignImage = row + 1;
+            break;
+        }
+    }
+    for (const NamedParagraph& element : elements) {
+        if (reading.element == QLatin1String(element.name)) {
+            reading.elementText = Paragraphs::text(QString::fromLatin1(element.paragraphKey));
+            break;
+        }
+    }
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "BirthData.h"
+#include "Reading.h"
+
+// Turns the birth data into the reading. Never fails and never shows anything;
+// a step that finds nothing leaves its fields as they were.
+void ComputeReading(const BirthData& birthData, Reading& reading);

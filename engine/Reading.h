@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The current reading; ComputeReading overwrites only the fields it finds,
+// so string fields may carry values from an earlier computation.
+struct Reading
+{
+    QString tibetanSunSign;
+    QString tibetanSunSignTranslation;
+    QString westernSunSign;
+    QString westernSunSignText;
+    QString animalSign;
+    QString animalSignText;
+    QString element;
+    QString elementText;
+    int sunSignImage = 0;     // 1..12 (Table 1 row + 1), 0 = none this computation
+    int animalSignImage = 0;  // 1..12 (animal row + 1), 0 = none this computation
+};

@@ -1,0 +1,39 @@
+# Shared by run.sh and test.sh: package checks and the build.
+# shellcheck shell=bash
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core"
+
+# Installs the Debian packages that are missing; as a non-root user prints the one
+# command needed and fails.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages. Install them with:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Configures (once) and builds incrementally: build_tree DIR [TARGET] -- [CMAKE ARGS]
+build_tree() {
+    local dir="$1" target="${2:-all}"
+    shift 2
+    [ "${1:-}" = "--" ] && shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
+    fi
+    cmake --build "$dir" --target "$target" -j"$(nproc)"
+}

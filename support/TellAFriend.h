@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Checks a refer-a-friend request and builds the address that hands it to the
+// maker's site; the site does the sending.
+class TellAFriend
+{
+public:
+    struct Request
+    {
+        QString senderName;
+        QString senderEmail;
+        QString message;
+        QString friendName;
+        QString friendEmail;
+    };
+
+    // The message for the first failed check of the e-mail addresses, or empty.
+    static QString checkAddresses(const Request& request);
+    // The message for the first failed check of SendReferral, or empty.
+    static QString checkEntries(const Request& request);
+    // Each query value is percent-encoded so that "&", "=", blanks or line breaks in
+    // what the user typed cannot break the address.
+    static QString referralAddress(const Request& request);
+};

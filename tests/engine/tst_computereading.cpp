@@ -1,0 +1,235 @@
+#include "AstrologyTables.h"
+#include "ComputeReading.h"
+#include "Paragraphs.h"
+
+#include <QTest>
+
+namespace {
+BirthData birth(const QString& month, int day, int year)
+{
+    BirthData data;
+    data.month = month;
+    data.day = qint16(day);
+    data.year = qint16(year);
+    return data;
+}
+
+Reading compute(const QString& month, int day, int year)
+{
+    Reading reading;
+    ComputeReading(birth(month, day, year), reading);
+    return reading;
+}
+} // namespace
+
+class TestComputeReading : public QObject
+{
+    Q_OBJECT
+private slots:
+    void monthThresholds_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        const struct
+        {
+            const char* month;
+            int threshold;
+            const char16_t* first;
+            const char16_t* second;
+        } rows[] = {
+            {"January", 12, u"Sh\u00fc", u"Chusin"}, {"February", 11, u"Chusin", u"Bhumpa"},
+            {"March", 12, u"Bhumpa", u"Nya"},         {"April", 11, u"Nya", u"Lug"},
+            {"May", 12, u"Lug", u"L\u00e4ng"},        {"June", 12, u"L\u00e4ng", u"Khrig"},
+            {"July", 13, u"Khrig", u"Kata"},          {"August", 13, u"Kata", u"Senge"},
+            {"September", 14, u"Senge", u"Bhumo"},    {"October", 13, u"Bhumo", u"Sang"},
+            {"November", 14, u"Sang", u"Dhig"},       {"December", 14, u"Dhig", u"Sh\u00fc"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.month) << QString::fromLatin1(row.month) << row.threshold
+                                     << QString::fromUtf16(row.first) << QString::fromUtf16(row.second);
+    }
+    void monthThresholds()
+    {
+        QFETCH(QString, month);
+        QFETCH(int, threshold);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QCOMPARE(compute(month, threshold, 1984).tibetanSunSign, first);
+        QCOMPARE(compute(month, threshold + 1, 1984).tibetanSunSign, second);
+        // Days outside 1..31 still fall on one side of the threshold.
+        QCOMPARE(compute(month, 0, 1984).tibetanSunSign, first);
+        QCOMPARE(compute(month, -5, 1984).tibetanSunSign, first);
+        QCOMPARE(compute(month, 32, 1984).tibetanSunSign, second);
+        QCOMPARE(compute(month, 32767, 1984).tibetanSunSign, second);
+        QCOMPARE(compute(month, -32768, 1984).tibetanSunSign, first);
+    }
+
+    void shuWrapsOverTheYearEnd()
+    {
+        for (const Reading& r : {compute("December", 31, 1999), compute("January", 1, 2000),
+                                 compute("December", 15, 1999)}) {
+            QCOMPARE(r.tibetanSunSign, QString::fromUtf16(u"Sh\u00fc"));
+            QCOMPARE(r.tibetanSunSignTranslation, QStringLiteral("Game"));
+            QCOMPARE(r.westernSunSign, QStringLiteral("Sagittarius"));
+            QCOMPARE(r.sunSignImage, 9);
+        }
+        QCOMPARE(compute("December", 14, 1999).tibetanSunSign, QStringLiteral("Dhig"));
+        QCOMPARE(compute("February", 30, 1999).tibetanSunSign, QStringLiteral("Bhumpa"));
+    }
+
+    void workedExamples()
+    {
+        const Reading nya = compute("March", 25, 1984);
+        QCOMPARE(nya.tibetanSunSign, QStringLiteral("Nya"));
+        QCOMPARE(nya.tibetanSunSignTranslation, QStringLiteral("Fish"));
+        QCOMPARE(nya.westernSunSign, QStringLiteral("Pisces"));
+        QCOMPARE(nya.westernSunSignText, Paragraphs::text("western/pisces"));
+        QCOMPARE(nya.sunSignImage, 12);
+        QCOMPARE(nya.element, QStringLiteral("Wood"));
+        QCOMPARE(nya.elementText, Paragraphs::text("element/wood"));
+        QCOMPARE(nya.animalSign, QStringLiteral("Rat"));
+        QCOMPARE(nya.animalSignText, Paragraphs::text("animal/rat"));
+        QCOMPARE(nya.animalSignImage, 1);
+
+        const Reading first = compute("January", 1, 1930);
+        QCOMPARE(first.tibetanSunSign, QString::fromUtf16(u"Sh\u00fc"));
+        QCOMPARE(first.element, QStringLiteral("Iron"));
+        QVERIFY(first.elementText.startsWith(QStringLiteral("Metal folks are calculative human beings.")));
+        QCOMPARE(first.animalSign, QStringLiteral("Horse"));
+        QCOMPARE(first.animalSignImage, 7);
+    }
+
+    void everySunSignRowHasItsCounterpart()
+    {
+        for (int row = 0; row < 12; ++row) {
+            const auto& sign = AstrologyTables::sunSigns[row];
+            Reading reading;
+            reading.tibetanSunSign = QString::fromUtf16(sign.tibetan);
+            ComputeReading(birth(QStringLiteral("Smarch"), 1, 1984), reading);  // unknown month keeps the sign
+            QCOMPARE(reading.westernSunSign, QLatin1String(sign.western));
+            QCOMPARE(reading.tibetanSunSignTranslation, QLatin1String(sign.translation));
+            QCOMPARE(reading.sunSignImage, row + 1);
+            QVERIFY(!reading.westernSunSignText.isEmpty());
+        }
+    }
+
+    void yearCycle_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("animal");
+        QTest::newRow("1930") << 1930 << "Iron" << "Horse";
+        QTest::newRow("1931") << 1931 << "Iron" << "Sheep";
+        QTest::newRow("1932") << 1932 << "Water" << "Monkey";
+        QTest::newRow("1984") << 1984 << "Wood" << "Rat";
+        QTest::newRow("1989") << 1989 << "Earth" << "Snake";
+        QTest::newRow("1990") << 1990 << "Iron" << "Horse";
+        QTest::newRow("2030") << 2030 << "Iron" << "Dog";
+    }
+    void yearCycle()
+    {
+        QFETCH(int, year);
+        QFETCH(QString, element);
+        QFETCH(QString, animal);
+        const Reading early = compute("June", 1, year);
+        const Reading late = compute("December", 31, year);  // no new-year date is considered
+        QCOMPARE(early.element, element);
+        QCOMPARE(early.animalSign, animal);
+        QCOMPARE(late.element, element);
+        QCOMPARE(late.animalSign, animal);
+    }
+
+    void yearTableFollowsItsRule()
+    {
+        const QStringList& names = AstrologyTables::yearCycleNames();
+        QCOMPARE(names.size(), 101);
+        const QStringList elements{"Iron", "Water", "Wood", "Fire", "Earth"};
+        const QStringList animals{"Horse", "Sheep", "Monkey", "Rooster", "Dog", "Boar",
+                                  "Rat",   "Ox",    "Tiger",  "Hare",    "Dragon", "Snake"};
+        for (int n = 0; n < 101; ++n) {
+            QCOMPARE(names.at(n), elements.at((n / 2) % 5) + "-" + animals.at(n % 12));
+            if (n >= 60)
+                QCOMPARE(names.at(n), names.at(n - 60));
+        }
+        QCOMPARE(AstrologyTables::cycleNameOfYear(1929), QString());
+        QCOMPARE(AstrologyTables::cycleNameOfYear(2031), QString());
+    }
+
+    void everyYearFindsItsParagraphs()
+    {
+        for (int year = 1930; year <= 2030; ++year) {
+            const Reading r = compute("May", 20, year);
+            QVERIFY2(!r.animalSignText.isEmpty() && !r.elementText.isEmpty(), qPrintable(QString::number(year)));
+            QVERIFY(r.animalSignImage >= 1 && r.animalSignImage <= 12);
+        }
+    }
+
+    void yearOutsideTheTable_firstComputation()
+    {
+        for (int year : {1929, 2031, 0, -1, 32767}) {
+            const Reading r = compute("March", 25, year);
+            QCOMPARE(r.animalSign, QString());
+            QCOMPARE(r.element, QString());
+            QCOMPARE(r.animalSignText, QString());
+            QCOMPARE(r.elementText, QString());
+            QCOMPARE(r.animalSignImage, 0);
+            QCOMPARE(r.tibetanSunSign, QStringLiteral("Nya"));  // the sun sign does not depend on the year
+            QCOMPARE(r.sunSignImage, 12);
+        }
+    }
+
+    void yearOutsideTheTable_keepsEarlierValues()
+    {
+        Reading reading;
+        ComputeReading(birth("March", 25, 1984), reading);
+        ComputeReading(birth("July", 20, 2031), reading);
+        QCOMPARE(reading.animalSign, QStringLiteral("Rat"));
+        QCOMPARE(reading.element, QStringLiteral("Wood"));
+        QCOMPARE(reading.animalSignText, Paragraphs::text("animal/rat"));
+        QCOMPARE(reading.animalSignImage, 0);  // the picture numbers describe this computation only
+        QCOMPARE(reading.tibetanSunSign, QStringLiteral("Kata"));
+        QCOMPARE(reading.sunSignImage, 4);
+    }
+
+    void unknownMonth_firstComputation()
+    {
+        for (const char* month : {"march", "Mar", "MARCH", "", " March", "March "}) {
+            const Reading r = compute(QString::fromLatin1(month), 25, 1984);
+            QCOMPARE(r.tibetanSunSign, QString());
+            QCOMPARE(r.westernSunSign, QString());
+            QCOMPARE(r.tibetanSunSignTranslation, QString());
+            QCOMPARE(r.sunSignImage, 0);
+            QCOMPARE(r.animalSign, QStringLiteral("Rat"));  // the year still counts
+        }
+    }
+
+    void unknownMonth_keepsThePreviousSign()
+    {
+        Reading reading;
+        ComputeReading(birth("March", 25, 1984), reading);
+        ComputeReading(birth("march", 1, 1990), reading);
+        QCOMPARE(reading.tibetanSunSign, QStringLiteral("Nya"));
+        QCOMPARE(reading.westernSunSign, QStringLiteral("Pisces"));
+        QCOMPARE(reading.sunSignImage, 12);  // set again for the previous sign
+        QCOMPARE(reading.animalSign, QStringLiteral("Horse"));
+    }
+
+    void namesAreComparedExactly()
+    {
+        // "Läng" and "Shü" must match by code unit, not by a decomposed or folded form.
+        const Reading lang = compute("May", 13, 1984);
+        QCOMPARE(lang.tibetanSunSign, QString::fromUtf16(u"L\u00e4ng"));
+        QCOMPARE(lang.tibetanSunSign.size(), 4);
+        QCOMPARE(lang.westernSunSign, QStringLiteral("Taurus"));
+        Reading decomposed;
+        decomposed.tibetanSunSign = QString::fromUtf16(u"La\u0308ng");
+        ComputeReading(birth("Nomonth", 1, 1984), decomposed);
+        QCOMPARE(decomposed.westernSunSign, QString());
+        QCOMPARE(decomposed.sunSignImage, 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestComputeReading)
+#include "tst_computereading.moc"

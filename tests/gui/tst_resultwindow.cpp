@@ -1,0 +1,4 @@
+#include <QTest>
+class T : public QObject { Q_OBJECT private slots: void none() {} };
+QTEST_MAIN(T)
+#include "tst_resultwindow.moc"

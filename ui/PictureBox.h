@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+// An image list: numbered pictures (1 to n) addressed by their keys.
+class ImageList : public QObject
+{
+    Q_OBJECT
+public:
+    ImageList(const QString& objectName, const QString& folder, const QStringList& keys, QObject* parent);
+    QStringList keys() const { return m_keys; }
+    // Resource of picture number (1-based), or an empty string when there is none.
+    QString picture(int number) const;
+    QString pictureForKey(const QString& key) const;
+
+private:
+    QString m_folder;
+    QStringList m_keys;
+};
+
+// Shows one vector picture, drawn at the screen's resolution. Nothing is decoded
+// until the box is painted.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
+    void setPicture(const QString& resource);
+    QString picture() const { return m_resource; }
+    QSize sizeHint() const override { return {200, 200}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_resource;
+};

@@ -1,0 +1,63 @@
+#include "ReportComposer.h"
+
+#include "Look.h"
+
+#include <QTextCursor>
+
+namespace ReportComposer {
+
+QList<Run> compose(const BirthData& birthData, const Reading& reading, const QString& footer)
+{
+    struct Section
+    {
+        const char* caption;
+        QString value;
+        const QString* paragraph;
+    };
+    const Section sections[] = {
+        {"Your Name: ", birthData.name, nullptr},
+        {"Your Sex: ", birthData.sex, nullptr},
+        {"Your Tibetan Sun Sign: ", reading.tibetanSunSign, nullptr},
+        {"Your Tranlation of Tibetan Sun Sign: ", reading.tibetanSunSignTranslation, nullptr},
+        {"Your Western Sun Sign: ", reading.westernSunSign, &reading.westernSunSignText},
+        {"Your Tibetan Animal Sign: ", reading.animalSign, &reading.animalSignText},
+        {"Your Tibetan Element: ", reading.element, &reading.elementText},
+    };
+    const QString lineEnd = QLatin1String(LineEnd);
+    QList<Run> runs;
+    for (const Section& section : sections) {
+        runs.append({QLatin1String(section.caption), true});
+        runs.append({section.value + lineEnd, false});
+        if (section.paragraph)
+            runs.append({*section.paragraph + lineEnd, false});
+        const bool last = &section == &sections[std::size(sections) - 1];
+        runs.append({last ? footer : footer + lineEnd + lineEnd, false});
+    }
+    return runs;
+}
+
+QString plainText(const QList<Run>& runs)
+{
+    QString text;
+    for (const Run& run : runs)
+        text += run.text;
+    return text;
+}
+
+void insert(QTextCursor& cursor, const QList<Run>& runs)
+{
+    QTextCharFormat caption;
+    caption.setFontWeight(QFont::Bold);
+    caption.setForeground(Look::CaptionGreen);
+    QTextCharFormat value;
+    value.setFontWeight(QFont::Normal);
+    value.setForeground(QColor(Qt::black));
+    for (const Run& run : runs) {
+        // The document keeps lines as blocks; a CR LF pair is one line break.
+        QString text = run.text;
+        text.replace(QLatin1String(LineEnd), QStringLiteral("\n"));
+        cursor.insertText(text, run.caption ? caption : value);
+    }
+}
+
+} // namespace ReportComposer

@@ -1,0 +1,88 @@
+#include "WindowParts.h"
+
+#include "LinkLabel.h"
+#include "Look.h"
+#include "Navigator.h"
+#include "WebAddress.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+using Look::tw;
+
+namespace WindowParts {
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int leftTw, int topTw,
+              const QColor& colour, double pointSize, bool bold)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(Look::verdana(pointSize, bold));
+    Look::setTextColour(l, colour);
+    l->move(tw(leftTw), tw(topTw));
+    l->adjustSize();
+    return l;
+}
+
+LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const QString& text,
+                       int topTw, const QString& pageKey)
+{
+    auto* link = new LinkLabel(name, parent);
+    link->setText(text);
+    link->adjustSize();
+    link->move((parent->width() - link->width()) / 2, tw(topTw));
+    QObject::connect(link, &LinkLabel::clicked, parent, [&nav, pageKey] { nav.openWebPage(pageKey); });
+    return link;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setFont(Look::verdana(8.25, true));
+    Look::setTextColour(box, colour);
+    return box;
+}
+
+QString visitCaption()
+{
+    return QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now");
+}
+
+void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* separatorAfterVisit)
+{
+    auto action = [&](QMenu* menu, const char* name, const QString& caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        return a;
+    };
+    auto page = [&nav](const char* key) { return [&nav, key] { nav.openWebPage(QLatin1String(key)); }; };
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QObject::connect(action(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, window,
+                     page("help-web-page"));
+    QObject::connect(action(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, window,
+                     page("home-page"));
+    help->addSeparator()->setObjectName(QLatin1String(separatorAfterVisit));
+    QObject::connect(action(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
+                     window, page("download-web-page"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    QObject::connect(action(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, window,
+                     [&nav, window] { nav.showAbout(window); });
+
+    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    QObject::connect(donate, &QAction::triggered, window, page("donate"));
+    // Created switched off; nothing switches it on.
+    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setEnabled(false);
+    QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
+}
+
+} // namespace WindowParts
