@@ -17,6 +17,7 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setWindowRole(QStringLiteral("frmAbout"));  // lets desktop tools tell the windows apart
     setWindowTitle(QString::fromLatin1(BuildSettings::WindowCaption));
     setModal(true);
     Look::applyWindowLook(this);

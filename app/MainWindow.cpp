@@ -49,6 +49,7 @@ MainWindow::MainWindow(Navigator& navigator)
     : m_nav(navigator)
 {
     setObjectName(QStringLiteral("frmMain"));
+    setWindowRole(QStringLiteral("frmMain"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(BuildSettings::WindowCaption));
     Look::applyWindowLook(this);
@@ -61,6 +62,7 @@ MainWindow::MainWindow(Navigator& navigator)
 void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
+    Look::applyStandardLook(bar);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* calculate = file->addAction(QStringLiteral("Get My Tibetan &Astrology Result"));
@@ -167,7 +169,7 @@ void MainWindow::buildControls()
     auto* fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setAutoFillBackground(true);
-    fraFullBrand->setPalette(QApplication::palette());
+    Look::applyStandardLook(fraFullBrand);
     fraFullBrand->setFixedHeight(70);
     auto* stack = new QStackedLayout(fraFullBrand);
     stack->setStackingMode(QStackedLayout::StackAll);
@@ -186,7 +188,7 @@ void MainWindow::buildControls()
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
         link->setAutoFillBackground(true);
-        QPalette palette = QApplication::palette();
+        QPalette palette = fraFullBrand->palette();
         palette.setColor(QPalette::WindowText, Look::Blue);
         link->setPalette(palette);
         stack->addWidget(link);

@@ -1,6 +1,8 @@
 #include "Look.h"
 
+#include <QApplication>
 #include <QPalette>
+#include <QStyle>
 #include <QWidget>
 
 namespace Look {
@@ -24,12 +26,25 @@ void applyWindowLook(QWidget* window)
     window->setFont(verdana());
 }
 
+void applyStandardLook(QWidget* widget)
+{
+    // Every role set explicitly, so nothing of the purple window shines through.
+    const QPalette standard = QApplication::style()->standardPalette();
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setColor(g, r, standard.color(g, r));
+        }
+    }
+    widget->setPalette(palette);
+}
+
 void setTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
     widget->setPalette(palette);
 }
 

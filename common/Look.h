@@ -32,6 +32,8 @@ constexpr int tw(int twips)
 
 // Window background purple with light text, Verdana 8.25 pt.
 void applyWindowLook(QWidget* window);
+// The style's ordinary light look, for menu bars and the promotional box.
+void applyStandardLook(QWidget* widget);
 // Sets the text colour of one widget (labels, frames, option buttons).
 void setTextColour(QWidget* widget, const QColor& colour);
 // Sets the background of one widget and fills it.

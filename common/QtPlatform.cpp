@@ -75,6 +75,7 @@ Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, I
                     QString::fromLatin1(BuildSettings::ApplicationTitle), shown,
                     buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowRole(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
     const int result = box.exec();
     if (buttons == Buttons::Ok)
@@ -86,6 +87,7 @@ QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& settings)
 {
     RefusingFileDialog dialog(parent, settings.title);
     dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setWindowRole(QStringLiteral("fileDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilter(settings.filter);

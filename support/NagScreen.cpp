@@ -55,6 +55,7 @@ NagScreen::NagScreen(Navigator& navigator)
     , m_nav(navigator)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
+    setWindowRole(QStringLiteral("frmNagScreen2"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_ShowWithoutActivating);
     Look::applyWindowLook(this);
     setFixedSize(tw(11115), tw(4725));
@@ -142,6 +143,8 @@ QLineEdit* NagScreen::box(QWidget* parent, const char* name, const QString& plac
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(tw(left), tw(top), tw(3375), tw(285) + 2);
     edit->setProperty(PlaceholderProperty, placeholder);
+    edit->setFont(Look::verdana());
+    edit->setAccessibleName(placeholder);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::Base, Qt::white);

@@ -22,6 +22,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     , m_nav(navigator)
 {
     setObjectName(QStringLiteral("frmSave"));
+    setWindowRole(QStringLiteral("frmSave"));  // lets desktop tools tell the windows apart
     setWindowTitle(QString::fromLatin1(BuildSettings::WindowCaption));
     setModal(true);
     Look::applyWindowLook(this);

@@ -63,6 +63,7 @@ ResultWindow::ResultWindow(Navigator& navigator)
     : m_nav(navigator)
 {
     setObjectName(QStringLiteral("frmTibetanResult"));
+    setWindowRole(QStringLiteral("frmTibetanResult"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(BuildSettings::WindowCaption));
     Look::applyWindowLook(this);
@@ -81,6 +82,7 @@ ResultWindow::ResultWindow(Navigator& navigator)
 void ResultWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
+    Look::applyStandardLook(bar);
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* back = file->addAction(QStringLiteral("&Back"));
@@ -136,6 +138,7 @@ void ResultWindow::buildControls(QWidget* client)
         link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         link->setGeometry(tw(120), tw(120), tw(5745), tw(855));
         Look::setTextColour(link, Look::LightYellow);
+        Look::setBackground(link, Look::Background);  // the label in front hides the other
         const QString key = QLatin1String(promo.pageKey);
         connect(link, &LinkLabel::clicked, this, [this, key] { m_nav.openWebPage(key); });
     }
