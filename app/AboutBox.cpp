@@ -29,6 +29,7 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
 
     auto* picIcon = new PictureBox(QStringLiteral("picIcon"), this);
     picIcon->setFixedSize(64, 64);
+    picIcon->setAccessibleName(QStringLiteral("Zarvo emblem"));
     picIcon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     grid->addWidget(picIcon, 0, 0, 2, 1, Qt::AlignTop);
 

@@ -95,6 +95,7 @@ void MainWindow::buildControls()
     auto* heading = new QHBoxLayout;
     auto* emblem = new PictureBox(QStringLiteral("picEmblem"), client);
     emblem->setFixedSize(56, 56);
+    emblem->setAccessibleName(QStringLiteral("Zarvo emblem"));
     emblem->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     heading->addStretch();
     heading->addWidget(emblem);
@@ -117,6 +118,7 @@ void MainWindow::buildControls()
     txtName = new QLineEdit(frame1);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setFont(regular);
+    txtName->setAccessibleName(QStringLiteral("Name"));
     nameLabel->setBuddy(txtName);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 3);
@@ -140,6 +142,10 @@ void MainWindow::buildControls()
     cboMonth = list(QStringLiteral("cboMonth"), frame1);
     cboDate = list(QStringLiteral("cboDate"), frame1);
     cboYear = list(QStringLiteral("cboYear"), frame1);
+    cboMonth->setAccessibleName(QStringLiteral("Month of birth"));
+    cboDate->setAccessibleName(QStringLiteral("Day of birth"));
+    cboYear->setAccessibleName(QStringLiteral("Year of birth"));
+    dateLabel->setBuddy(cboMonth);
     grid->addWidget(dateLabel, 2, 0);
     grid->addWidget(cboMonth, 2, 1);
     grid->addWidget(cboDate, 2, 2);
@@ -168,6 +174,7 @@ void MainWindow::buildControls()
     // the other, so each fills its own background.
     auto* fraFullBrand = new QGroupBox(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand->setAccessibleName(QStringLiteral("Offers"));
     fraFullBrand->setAutoFillBackground(true);
     Look::applyStandardLook(fraFullBrand);
     fraFullBrand->setFixedHeight(70);

@@ -27,13 +27,17 @@ ensure_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# Configures (once) and builds incrementally: build_tree DIR [TARGET] -- [CMAKE ARGS]
-build_tree() {
-    local dir="$1" target="${2:-all}"
-    shift 2
-    [ "${1:-}" = "--" ] && shift
+# Configures a preset (once) and builds it incrementally: build_preset NAME [TARGET]
+build_preset() {
+    local preset="$1" target="${2:-}"
+    local dir="$ROOT/build"
+    [ "$preset" != "default" ] && dir="$ROOT/build-$preset"
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$dir" "$@" >/dev/null
+        (cd "$ROOT" && cmake --preset "$preset" >/dev/null)
     fi
-    cmake --build "$dir" --target "$target" -j"$(nproc)"
+    if [ -n "$target" ]; then
+        cmake --build "$dir" --target "$target" -j"$(nproc)"
+    else
+        (cd "$ROOT" && cmake --build --preset "$preset" -j"$(nproc)")
+    fi
 }

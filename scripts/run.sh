@@ -8,7 +8,7 @@ packages="$BUILD_PACKAGES"
 [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && packages="$packages xvfb imagemagick"
 # shellcheck disable=SC2086
 ensure_packages $packages
-build_tree "$ROOT/build" zarvo-tibetan-astrology -- -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build_preset default zarvo-tibetan-astrology
 program="$ROOT/build/app/zarvo-tibetan-astrology"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

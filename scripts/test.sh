@@ -17,17 +17,15 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 
 status=0
-build_tree "$ROOT/build" all -- -DCMAKE_BUILD_TYPE=RelWithDebInfo
-(cd "$ROOT/build" && ctest --output-on-failure --timeout 300) || status=1
+build_preset default
+(cd "$ROOT" && ctest --preset default) || status=1
 
 # The fuzz target needs clang's libFuzzer.
-build_tree "$ROOT/build-fuzz" fuzz_reading_file -- -DCMAKE_CXX_COMPILER=clang++ -DZARVO_FUZZ=ON \
-    -DZARVO_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build_preset fuzz
 "$ROOT/tests/fuzz/run-fuzz.sh" "$ROOT/build-fuzz/tests/fuzz/fuzz_reading_file" || status=1
 
-# The whole suite once more with the sanitizers.
-build_tree "$ROOT/build-asan" all -- -DCMAKE_BUILD_TYPE=Debug \
-    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-(cd "$ROOT/build-asan" && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --timeout 600 -L sanitize) || status=1
+# The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+build_preset asan
+(cd "$ROOT" && ctest --preset asan) || status=1
 
 exit $status

@@ -62,6 +62,7 @@ NagScreen::NagScreen(Navigator& navigator)
 
     auto* icon = new PictureBox(QStringLiteral("picNagscreen2Icon"), this);
     icon->setGeometry(tw(360), tw(120), tw(540), tw(540));
+    icon->setAccessibleName(QStringLiteral("Zarvo emblem"));
     icon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     WindowParts::label(this, QStringLiteral("lblNagScreen2Caption"), QString(), 1080, 240, Look::White, 12, true);
 
@@ -111,6 +112,7 @@ NagScreen::NagScreen(Navigator& navigator)
     txtMessage->setAcceptRichText(false);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setGeometry(tw(4800), tw(3600), tw(1815), tw(495));
+    txtMessage->setAccessibleName(QStringLiteral("Your Message"));
     setTextOf(txtMessage, MessageStart);
     txtMessage->setProperty(PlaceholderProperty, QStringLiteral("Your Message"));
     txtMessage->installEventFilter(this);

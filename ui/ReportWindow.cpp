@@ -41,6 +41,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
 
     RTB = new GuardedTextEdit(QStringLiteral("RTB"), [this] { m_nav.platform().clearClipboard(); }, this);
     RTB->setGeometry(tw(30), tw(390), tw(7665), tw(6135));
+    RTB->setAccessibleName(QStringLiteral("Report"));
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RTB->setFont(Look::verdana(9.75));
     RTB->document()->setDefaultFont(Look::verdana(9.75));

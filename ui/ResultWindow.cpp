@@ -54,6 +54,7 @@ GuardedTextEdit* textFrame(QWidget* pagePanel, Navigator& nav, const QString& fr
     palette.setColor(QPalette::Text, colour);
     text->setPalette(palette);
     text->setFrameShape(QFrame::StyledPanel);
+    text->setAccessibleName(caption);
     return text;
 }
 
@@ -116,6 +117,7 @@ void ResultWindow::buildControls(QWidget* client)
 
     auto* frame5 = new QGroupBox(client);
     frame5->setObjectName(QStringLiteral("Frame5"));
+    frame5->setAccessibleName(QStringLiteral("Offers"));
     frame5->setGeometry(tw(-60), tw(3950), tw(10000), tw(1125));
     auto* cmdSave = new QPushButton(QStringLiteral("Save"), frame5);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -177,12 +179,15 @@ void ResultWindow::buildControls(QWidget* client)
     TS->addTab(QStringLiteral("Tibetan Sun Sign"));
     TS->addTab(QStringLiteral("Tibetan Animal Sign"));
     TS->setGeometry(0, tw(600), tw(7805), tw(900) - tw(600));
+    TS->setAccessibleName(QStringLiteral("Reading pages"));
+    TS->setFocusPolicy(Qt::StrongFocus);
     connect(TS, &QTabBar::currentChanged, this, &ResultWindow::TS_Click);
     connect(TS, &QTabBar::tabBarClicked, this, &ResultWindow::TS_Click);
 
     Picture3 = page(client, QStringLiteral("Picture3"));
     picTibetanAnimalSign = new PictureBox(QStringLiteral("picTibetanAnimalSign"), Picture3);
     picTibetanAnimalSign->setGeometry(0, 0, tw(3000), tw(3000));
+    picTibetanAnimalSign->setAccessibleName(QStringLiteral("Picture of your Tibetan animal sign"));
     picTibetanAnimalSign->setPicture(imgTibetanAnimalSign->pictureForKey(QStringLiteral("tiger.jpg")));
     QLabel* animal = nullptr;
     txtAnimalSunSign = textFrame(Picture3, m_nav, QStringLiteral("Frame1"), QStringLiteral("Your Tibetan Animal Sign"),
@@ -198,6 +203,7 @@ void ResultWindow::buildControls(QWidget* client)
     lblWesternSunSign = western;
     picTibetanSunSign = new PictureBox(QStringLiteral("picTibetanSunSign"), Picture2);
     picTibetanSunSign->setGeometry(0, 0, tw(3000), tw(3000));
+    picTibetanSunSign->setAccessibleName(QStringLiteral("Picture of your sun sign"));
     picTibetanSunSign->setPicture(imgTibetanSunSign->pictureForKey(QStringLiteral("aquarius")));
 
     auto* label3 = centredLink(client, m_nav, QStringLiteral("Label3"), visitCaption(), 240, QStringLiteral("home-page"));
