@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "BuildSettings.h"
+#include "ReadingFile.h"
 #include "Scramble.h"
 
 #include <QApplication>
@@ -39,9 +40,9 @@ protected:
                 QFileInfo file(chosen.first());
                 if (!defaultSuffix().isEmpty() && file.suffix().isEmpty() && !file.exists())
                     file.setFile(file.filePath() + u'.' + defaultSuffix());
-                const bool readOnlyFile = file.exists() && file.isFile() && !file.isWritable();
+                const bool readOnlyFile = file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath());
                 const bool readOnlyFolder = acceptMode() == AcceptSave && !file.exists()
-                                            && !QFileInfo(file.absolutePath()).isWritable();
+                                            && ReadingFile::isReadOnly(file.absolutePath());
                 if (readOnlyFile || readOnlyFolder) {
                     QMessageBox::warning(this, windowTitle(),
                                          QStringLiteral("%1\nThis file is read-only. Please choose another name.")

@@ -22,12 +22,22 @@ QByteArray contentFor(const BirthData& birthData)
     return content;
 }
 
+bool isReadOnly(const QString& path)
+{
+    // Checked on the permission bits too, so that it holds also for a user whom the
+    // system would let write anything.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return !(info.st_mode & S_IWUSR) || ::access(QFile::encodeName(path).constData(), W_OK) != 0;
+}
+
 bool write(const QString& path, const BirthData& birthData)
 {
-    // A read-only file is refused, also for a user whom the system would let write it.
+    // A read-only file is refused; so is anything that is not a plain file.
     struct stat existing {};
     if (::stat(QFile::encodeName(path).constData(), &existing) == 0
-        && (!S_ISREG(existing.st_mode) || !(existing.st_mode & S_IWUSR) || !QFileInfo(path).isWritable()))
+        && (!S_ISREG(existing.st_mode) || isReadOnly(path)))
         return false;
     QSaveFile file(path);
     // Unbuffered, so that a short write (a full disk) shows in write()'s count; a

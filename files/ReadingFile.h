@@ -19,6 +19,10 @@ inline constexpr qsizetype MaxScanBytes = 1 << 20;
 
 QByteArray contentFor(const BirthData& birthData);
 
+// True for an existing file or folder that is read-only: no write permission for its
+// owner, or none for the current user.
+bool isReadOnly(const QString& path);
+
 // Replaces the file at path atomically: a failure leaves any earlier file as it was.
 // A read-only existing file is refused.
 bool write(const QString& path, const BirthData& birthData);
