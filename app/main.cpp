@@ -12,7 +12,8 @@ int main(int argc, char* argv[])
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/zarvo.svg")));
-    QApplication::setApplicationDisplayName(QString());
+    // Lets desktops match the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.ovanthesoftwares.ZarvoTibetanAstrology"));
 
     QtPlatform platform;
     Application application(platform);
