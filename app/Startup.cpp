@@ -13,8 +13,9 @@ namespace Startup {
 
 int coBrandNumber(float r)
 {
-    // nearbyint follows the default rounding mode, which rounds halves to even.
-    return int(std::nearbyint(r * 6.0f + 1.0f));
+    // nearbyint follows the default rounding mode, which rounds halves to even. Double
+    // precision, so that only an exact half is a tie.
+    return int(std::nearbyint(double(r) * 6.0 + 1.0));
 }
 
 void CoBrand_Randomize(MainWindow& window, float r)

@@ -13,10 +13,19 @@ QString dateText(const QDate& date, const QLocale& locale)
 std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, const QDate& today)
 {
     const QString format = locale.dateFormat(QLocale::ShortFormat);
+    const bool twoDigitYear = !format.contains(QLatin1String("yyyy"));
     QDate date = locale.toDate(text, format);
+    if (!date.isValid() && twoDigitYear) {
+        // 29 February read as 19yy may not exist; look for the leap year it was written in.
+        for (int year = today.year() - 52; year <= today.year() + 52; ++year) {
+            const QDate leapDay(year, 2, 29);
+            if (leapDay.isValid() && dateText(leapDay, locale) == text)
+                return leapDay;
+        }
+    }
     if (!date.isValid())
         return std::nullopt;
-    if (!format.contains(QLatin1String("yyyy"))) {
+    if (twoDigitYear) {
         // Qt reads "yy" as 19yy; move it to the century closest to today.
         while (date.year() < today.year() - 50)
             date = date.addYears(100);
