@@ -120,6 +120,7 @@ void MainWindow::buildControls()
     txtName->setFont(regular);
     txtName->setAccessibleName(QStringLiteral("Name"));
     nameLabel->setBuddy(txtName);
+    connect(txtName, &QLineEdit::returnPressed, this, &MainWindow::cmdCalculate_Click);
     grid->addWidget(nameLabel, 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 3);
 
@@ -220,7 +221,7 @@ void MainWindow::Form_Load()
     cboMonth->setCurrentIndex(0);
     cboDate->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);
-    lblFullBrand->raise();  // the layout order: lblFullBrand in front
+    LinkLabel::bringToFront(lblFullBrand, lblCobrand);  // the layout order
     txtName->setFocus();
 }
 

@@ -22,9 +22,9 @@ void CoBrand_Randomize(MainWindow& window, float r)
 {
     const int n = coBrandNumber(r);
     if (n == 1 || n == 3 || n == 5)
-        window.coBrandLabel()->raise();
+        LinkLabel::bringToFront(window.coBrandLabel(), window.fullBrandLabel());
     else if (n == 2 || n == 4 || n == 6)
-        window.fullBrandLabel()->raise();
+        LinkLabel::bringToFront(window.fullBrandLabel(), window.coBrandLabel());
 }
 
 bool RunStartup(Application& application, SingleInstance& guard)

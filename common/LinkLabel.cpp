@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
     : QLabel(parent)
@@ -14,6 +16,28 @@ LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
     setFont(f);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::TabFocus);  // reachable by keyboard, opened with Enter or Space
+}
+
+void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind)
+{
+    front->raise();
+    front->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
+    if (behind->hasFocus())
+        front->setFocus();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A keyboard user sees where the focus is.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(0, 0, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

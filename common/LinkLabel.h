@@ -9,10 +9,15 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
 
+    // Of two links lying over each other, only the one in front can be seen, clicked
+    // or reached with the keyboard.
+    static void bringToFront(LinkLabel* front, LinkLabel* behind);
+
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

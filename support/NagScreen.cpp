@@ -25,7 +25,8 @@
 using Look::tw;
 
 namespace {
-const char* const PlaceholderProperty = "placeholderText";
+// Not Qt's own "placeholderText": the start texts are ordinary text, not a grey hint.
+const char* const PlaceholderProperty = "zarvoStartText";
 const QString MessageStart = QStringLiteral("Your Message\r\n");
 
 QString placeholderOf(QObject* box)

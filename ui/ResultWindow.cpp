@@ -145,6 +145,10 @@ void ResultWindow::buildControls(QWidget* client)
         connect(link, &LinkLabel::clicked, this, [this, key] { m_nav.openWebPage(key); });
     }
 
+    // lblCobrand, created last, lies on top.
+    LinkLabel::bringToFront(frame5->findChild<LinkLabel*>(QStringLiteral("lblCobrand")),
+                            frame5->findChild<LinkLabel*>(QStringLiteral("lblFullBrand")));
+
     Picture1 = page(client, QStringLiteral("Picture1"));
     QLabel* element = nullptr;
     txtElement = textFrame(Picture1, m_nav, QStringLiteral("Frame2"), QStringLiteral("Your Tibetan Element"),

@@ -78,9 +78,11 @@ void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* 
     QAction* donate = bar->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered, window, page("donate"));
-    // Created switched off; nothing switches it on.
-    QAction* makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    // Created switched off and nothing switches it on, so it is not shown at all: on the
+    // menu bar even a greyed item would claim Alt+O from "&Open Previously Saved Reading".
+    auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), window);
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
     QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
 }

@@ -281,8 +281,7 @@ private slots:
                                       "  mnuUpdate Check for Software &Update",
                                       "  mnuSep2 -",
                                       "  mnuAbout &About Software",
-                                      "mnuDonate &Donate",
-                                      "mnuMakeMoney Make Money &Online"};
+                                      "mnuDonate &Donate"};
         QCOMPARE(menuTree(s.main()), expected);
         QCOMPARE(control<QPushButton>(s.main(), "cmdCalculate")->text(), QStringLiteral("Get My Tibetan &Astrology Result"));
         QCOMPARE(control<QPushButton>(s.main(), "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Reading"));
@@ -295,13 +294,14 @@ private slots:
     {
         Session s;
         auto* makeMoney = control<QAction>(s.main(), "mnuMakeMoney");
+        QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
         QVERIFY(!makeMoney->isEnabled());
         QMenuBar* bar = s.main()->menuBar();
-        const QPoint at = bar->mapTo(s.main(), bar->actionGeometry(makeMoney).center());
-        QTest::mouseClick(s.main()->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(!bar->actions().contains(makeMoney));  // not shown at all
+        makeMoney->trigger();
         QVERIFY(s.platform.openedUrls.isEmpty());
 
-        // The same click on an item that is switched on does reach it.
+        // A click on an item that is switched on does reach it.
         auto* donate = control<QAction>(s.main(), "mnuDonate");
         const QPoint donateAt = bar->mapTo(s.main(), bar->actionGeometry(donate).center());
         QTest::mouseClick(s.main()->windowHandle(), Qt::LeftButton, {}, donateAt);

@@ -548,8 +548,7 @@ private slots:
                                       "  mnuUpdate Check for Software &Update",
                                       "  mnuSep2 -",
                                       "  mnuAbout &About Software",
-                                      "mnuDonate &Donate",
-                                      "mnuMakeMoney Make Money &Online"};
+                                      "mnuDonate &Donate"};
         QCOMPARE(menuTree(w), expected);
         QCOMPARE(control<QPushButton>(w, "cmdSave")->text(), QStringLiteral("Save"));
         QCOMPARE(control<QPushButton>(w, "cmdBack")->text(), QStringLiteral("Back"));
@@ -562,10 +561,11 @@ private slots:
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
         auto* makeMoney = control<QAction>(w, "mnuMakeMoney");
+        QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
         QVERIFY(!makeMoney->isEnabled());
         QMenuBar* bar = w->menuBar();
-        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
-                          bar->mapTo(w, bar->actionGeometry(makeMoney).center()));
+        QVERIFY(!bar->actions().contains(makeMoney));
+        makeMoney->trigger();
         QVERIFY(s.platform.openedUrls.isEmpty());
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
                           bar->mapTo(w, bar->actionGeometry(control<QAction>(w, "mnuDonate")).center()));

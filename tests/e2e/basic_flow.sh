@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# A reading from start to end with mouse and keyboard: enter the birth data,
+# calculate, look through the three tabs, open the report, go back, leave the main
+# window and end the program from the support screen.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+app_start
+main=$(only_window frmMain)
+screenshot main-window
+
+# Name, sex and date of birth (25 March 1984: the lists are driven by keyboard).
+click "$main" "${MAIN_NAME[@]}"
+focus_window "$main"
+type_text "Tashi Dolma"
+click "$main" "${MAIN_FEMALE[@]}"
+key Tab                                    # on to the month list
+key Down Down                              # January -> March
+key Tab
+key --repeat 24 Down                       # 1 -> 25
+key Tab
+key --repeat 54 Down                       # 1930 -> 1984
+screenshot entries
+click "$main" "${MAIN_CALCULATE[@]}"
+
+# The result window alone remains.
+result=$(only_window frmTibetanResult)
+screenshot result-tab1
+page_region=$(result_page_region "$result")
+wait_painted "$result" "$page_region" "$E2E_TMP/tab1.png"
+
+# Each tab brings its own page to the front; the first tab brings back the first page.
+click_result "$result" "${RESULT_TAB2[@]}"
+wait_region_differs "$result" "$page_region" "$E2E_TMP/tab1.png" "$E2E_TMP/tab2.png" "page of tab 2"
+screenshot result-tab2
+click_result "$result" "${RESULT_TAB3[@]}"
+wait_region_differs "$result" "$page_region" "$E2E_TMP/tab2.png" "$E2E_TMP/tab3.png" "page of tab 3"
+[ "$(pixels_differing "$E2E_TMP/tab1.png" "$E2E_TMP/tab3.png")" -gt 1000 ] \
+    || fail "tab 3 shows the same page as tab 1"
+screenshot result-tab3
+click_result "$result" "${RESULT_TAB1[@]}"
+wait_region_equals "$result" "$page_region" "$E2E_TMP/tab1.png" "page of tab 1 again"
+
+# "Save" opens the report window over the result window; Escape closes it.
+click_result "$result" "${RESULT_SAVE[@]}"
+report=$(wait_role frmSave)
+wait_windows frmTibetanResult frmSave
+screenshot report-window
+focus_window "$report"
+key Escape
+wait_windows frmTibetanResult
+
+# Back: a fresh main window and nothing else.
+click_result "$result" "${RESULT_BACK[@]}"
+main2=$(only_window frmMain)
+screenshot main-window-again
+
+# File > Exit closes the main window; only the support screen is left.
+focus_window "$main2"
+key alt+f
+key x
+support=$(only_window frmNagScreen2)
+screenshot support-screen
+
+# Its Exit button ends the program.
+click "$support" "${SUPPORT_EXIT[@]}"
+wait_exit "$APP_PID"
+assert_eq "$APP_STATUS" 0 "exit status of the program"
+wait_windows
+assert_no_browser

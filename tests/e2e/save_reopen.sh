@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Saving a reading from the report window, reopening it from the main window, saving
+# it again (the same reading comes back, so the two files are the same), and refusing
+# a file whose name ends in upper-case ".TIB".
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+saved="$WORK/saved"
+mkdir -p "$saved"
+
+app_start
+main=$(only_window frmMain)
+
+# José Müller, female, 14 July 1975.
+click "$main" "${MAIN_NAME[@]}"
+focus_window "$main"
+type_text "José Müller"
+click "$main" "${MAIN_FEMALE[@]}"
+key Tab                         # month list
+key --repeat 6 Down             # January -> July
+key Tab                         # day list
+key --repeat 13 Down            # 1 -> 14
+key Tab                         # year list
+key --repeat 45 Down            # 1930 -> 1975
+screenshot entries
+click "$main" "${MAIN_CALCULATE[@]}"
+result=$(only_window frmTibetanResult)
+wait_painted "$result" "$(result_page_region "$result")" "$E2E_TMP/first-reading.png"
+
+# save_reading PATH-AS-TYPED: report window, "&Save", the file dialog, the typed path.
+save_reading() {
+    click_result "$result" "${RESULT_SAVE[@]}"
+    local report dialog
+    report=$(wait_role frmSave)
+    click "$report" "${REPORT_SAVE[@]}"
+    dialog=$(wait_role fileDialog)
+    wait_windows frmTibetanResult frmSave fileDialog
+    screenshot save-dialog
+    focus_window "$dialog"
+    type_text "$1"
+    key Return
+    wait_gone fileDialog
+    # The report window stays open after saving; Escape closes it.
+    wait_windows frmTibetanResult frmSave
+    focus_window "$report"
+    key Escape
+    wait_windows frmTibetanResult
+}
+
+# A name typed without extension gets ".tib".
+save_reading "$saved/jose"
+wait_file "$saved/jose.tib"
+assert_eq "$(ls "$saved")" "jose.tib" "files in the folder after saving"
+
+# Five lines, each character's code plus 60; é and ü are written as "&#233;" and "&#252;".
+{
+    scramble_ascii "Jos"; printf '&#233;'; scramble_ascii " M"; printf '&#252;'; scramble_ascii "ller"; printf '\r\n'
+    scramble_ascii "Female"; printf '\r\n'
+    scramble_ascii "14"; printf '\r\n'
+    scramble_ascii "July"; printf '\r\n'
+    scramble_ascii "1975"; printf '\r\n'
+} >"$E2E_TMP/expected.tib"
+assert_same_bytes "$saved/jose.tib" "$E2E_TMP/expected.tib" "saved reading"
+
+# Back to a fresh main window, then open the file again.
+click_result "$result" "${RESULT_BACK[@]}"
+main2=$(only_window frmMain)
+[ "$main2" != "$main" ] || fail "Back showed the old main window instead of a new one"
+click "$main2" "${MAIN_OPEN[@]}"
+dialog=$(wait_role fileDialog)
+screenshot open-dialog
+focus_window "$dialog"
+type_text "$saved/jose.tib"
+key Return
+result=$(only_window frmTibetanResult)
+screenshot reopened
+# The reopened reading looks exactly like the first one.
+wait_region_equals "$result" "$(result_page_region "$result")" "$E2E_TMP/first-reading.png" "reopened reading"
+
+# Saving the reopened reading gives the same file.
+save_reading "$saved/again.tib"
+wait_file "$saved/again.tib"
+assert_same_bytes "$saved/again.tib" "$saved/jose.tib" "reading saved after reopening"
+
+# A name ending in upper-case "TIB" is refused with a message; no reading opens.
+cp "$saved/jose.tib" "$saved/UPPER.TIB"
+click_result "$result" "${RESULT_BACK[@]}"
+main3=$(only_window frmMain)
+click "$main3" "${MAIN_OPEN[@]}"
+dialog=$(wait_role fileDialog)
+focus_window "$dialog"
+type_text "$saved/UPPER.TIB"
+key Return
+box=$(wait_role messageBox)
+wait_windows frmMain messageBox
+screenshot upper-case-extension
+focus_window "$box"
+key Return
+wait_windows frmMain
+assert_eq "$(find_role frmMain)" "$main3" "main window after the refused file"
+assert_no_browser

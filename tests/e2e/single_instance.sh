@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Only one copy runs at a time: a second start shows only "Application is already
+# running" and ends when the message is closed, leaving the first copy as it was. A
+# copy that is killed releases its claim, so the next start works normally.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+app_start
+first=$APP_PID
+main=$(only_window frmMain)
+assert_eq "$(window_pid "$main")" "$first" "process of the main window"
+# Some entry in the first copy, to see that it is left alone.
+click "$main" "${MAIN_NAME[@]}"
+focus_window "$main"
+type_text "First Copy"
+click "$main" "${MAIN_FEMALE[@]}"
+wait_painted "$main" "482x422+0+0" "$E2E_TMP/first-before.png"
+
+# The second copy: one message box of its own, no main window.
+app_start
+second=$APP_PID
+box=$(wait_role messageBox)
+assert_eq "$(window_pid "$box")" "$second" "process of the message box"
+wait_windows frmMain messageBox
+assert_eq "$(find_role frmMain)" "$main" "main window while the second copy runs"
+screenshot already-running
+focus_window "$box"
+key Return
+wait_exit "$second"
+assert_eq "$APP_STATUS" 0 "exit status of the second copy"
+
+# The first copy runs on, unchanged.
+wait_windows frmMain
+assert_eq "$(find_role frmMain)" "$main" "main window after the second copy ended"
+app_running "$first" || fail "the first copy ended too"
+wait_region_equals "$main" "482x422+0+0" "$E2E_TMP/first-before.png" "main window of the first copy"
+screenshot first-copy-unchanged
+
+# Killed without any chance to clean up: the next start is not refused.
+kill -9 "$first"
+wait_exit "$first"
+wait_windows
+app_start
+third=$APP_PID
+main3=$(only_window frmMain)
+assert_eq "$(window_pid "$main3")" "$third" "process of the new main window"
+screenshot after-kill
+app_running "$third" || fail "the new copy ended"
