@@ -55,6 +55,16 @@ click_result "$result" "${RESULT_BACK[@]}"
 main2=$(only_window frmMain)
 screenshot main-window-again
 
+# Help > About Software shows the about box; Escape closes it like OK.
+focus_window "$main2"
+key alt+h
+key a
+about=$(wait_role frmAbout)
+screenshot about-box
+focus_window "$about"
+key Escape
+wait_windows frmMain
+
 # File > Exit closes the main window; only the support screen is left.
 focus_window "$main2"
 key alt+f
