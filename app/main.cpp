@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Look.h"
 #include "QtPlatform.h"
 #include "SingleInstance.h"
 #include "Startup.h"
@@ -11,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/zarvo.svg")));
+    QApplication::setWindowIcon(Look::applicationIcon());
     // Lets desktops match the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.ovanthesoftwares.ZarvoTibetanAstrology"));
 

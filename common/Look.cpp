@@ -1,16 +1,29 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStyle>
 #include <QWidget>
 
 namespace Look {
 
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icon/zarvo-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 QFont verdana(double pointSize, bool bold)
 {
+    // Decided once: a family list makes every font lookup try Verdana first.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamily(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 class QLabel;
@@ -20,6 +21,9 @@ inline const QColor LightGreen{128, 255, 128};
 inline const QColor Blue{0, 0, 255};
 inline const QColor ReportPink{255, 192, 255};
 inline const QColor CaptionGreen{0, 128, 0};
+
+// The application icon, from its pre-rendered sizes.
+QIcon applicationIcon();
 
 // Verdana, falling back to the metric-compatible DejaVu Sans where Verdana is missing.
 QFont verdana(double pointSize = 8.25, bool bold = false);

@@ -52,6 +52,13 @@ QList<int> codesOfBuiltIn(const QString& text)
 
 QList<int> codesOf(const QString& text)
 {
+    // Plain ASCII is the same in every converter; only other text needs Qt's, whose
+    // ICU data would otherwise be loaded at every start for the settings key.
+    bool ascii = true;
+    for (QChar ch : text)
+        ascii = ascii && ch.unicode() < 0x80;
+    if (ascii)
+        return codesOfBuiltIn(text);
     QStringEncoder encoder("windows-1252", QStringConverter::Flag::Stateless);
     if (!encoder.isValid())
         return codesOfBuiltIn(text);  // Qt built without ICU

@@ -167,7 +167,7 @@ void NagScreen::Form_Load()
     setWindowTitle(caption);
     findChild<QLabel*>(QStringLiteral("lblNagScreen2Caption"))->setText(caption);
     findChild<QLabel*>(QStringLiteral("lblNagScreen2Caption"))->adjustSize();
-    setWindowIcon(QIcon(QStringLiteral(":/icon/zarvo.svg")));
+    setWindowIcon(Look::applicationIcon());
     m_nav.platform().seedRandom();
     const char* const paragraphs[] = {"nag-0", "nag-1", "nag-2", "nag-3"};
     Label2->setText(PromoTexts::text(paragraphs[paragraphFor(m_nav.platform().nextRandom())]));

@@ -38,6 +38,7 @@ void PictureBox::setPicture(const QString& resource)
     if (resource == m_resource)
         return;
     m_resource = resource;
+    m_rendered = QPixmap();
     update();
 }
 
@@ -45,8 +46,15 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     if (m_resource.isEmpty())
         return;
-    QSvgRenderer renderer(m_resource);
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(rect()));
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_rendered.size() != pixels) {
+        m_rendered = QPixmap(pixels);
+        m_rendered.fill(Qt::transparent);
+        QPainter onPixmap(&m_rendered);
+        onPixmap.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(m_resource).render(&onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        m_rendered.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, m_rendered);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -35,4 +36,5 @@ protected:
 
 private:
     QString m_resource;
+    QPixmap m_rendered;  // the picture drawn once for the current size and resolution
 };
