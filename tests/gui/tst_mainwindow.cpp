@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ComputeReading.h"
 #include "FakePlatform.h"
+#include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "NagScreen.h"
@@ -28,65 +29,12 @@
 
 #include <sys/stat.h>
 
+using namespace GuiTest;
+
 namespace {
 
 enum Sex { NoSex, Male, Female };
 enum class Trigger { Button, Menu };
-
-template<class T>
-T* control(QObject* parent, const char* name)
-{
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
-void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            windows << window;
-    }
-    return windows;
-}
-
-// The widget that a user sees (and hits) at the centre of target.
-QWidget* widgetOnTopAt(QWidget* target)
-{
-    QWidget* window = target->window();
-    return window->childAt(target->mapTo(window, target->rect().center()));
-}
-
-// A click at the centre of target, delivered to the window so that it reaches whatever
-// lies on top there.
-void clickOnTop(QWidget* target)
-{
-    QWidget* window = target->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, target->rect().center()));
-}
-
-QString pageAddress(const QString& key)
-{
-    return WebAddress::siteUrl() + QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php?page=") + key;
-}
-
-BirthData person(const QString& name, const QString& sex, int day, const QString& month, int year)
-{
-    BirthData data;
-    data.name = name;
-    data.sex = sex;
-    data.day = qint16(day);
-    data.month = month;
-    data.year = qint16(year);
-    return data;
-}
 
 QByteArray readingFileBytes(const QStringList& plainLines)
 {
@@ -185,21 +133,6 @@ void verifyOnlyResultWindow(Session& s)
     QVERIFY(s.app.supportScreen());
     QVERIFY(!s.app.supportScreen()->isVisible());
     QCOMPARE(visibleWindows(), QList<QWidget*>{s.app.resultWindow()});
-}
-
-// The menu bar as "name caption" lines, items indented, separators as "name -".
-QStringList menuTree(QMainWindow* window)
-{
-    QStringList lines;
-    for (QAction* top : window->menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        lines << (menu ? menu->objectName() : top->objectName()) + u' ' + top->text();
-        if (!menu)
-            continue;
-        for (QAction* item : menu->actions())
-            lines << QStringLiteral("  ") + item->objectName() + u' ' + (item->isSeparator() ? QStringLiteral("-") : item->text());
-    }
-    return lines;
 }
 
 } // namespace

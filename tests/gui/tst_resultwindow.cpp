@@ -4,6 +4,7 @@
 #include "ComputeReading.h"
 #include "FakePlatform.h"
 #include "GuardedTextEdit.h"
+#include "GuiTestHelpers.h"
 #include "MainWindow.h"
 #include "NagScreen.h"
 #include "PictureBox.h"
@@ -27,58 +28,14 @@
 #include <QTabBar>
 #include <QTest>
 
+using namespace GuiTest;
+
 namespace {
 
-template<class T>
-T* control(QObject* parent, const char* name)
-{
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
-void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            windows << window;
-    }
-    return windows;
-}
-
-QWidget* widgetOnTopAt(QWidget* target)
-{
-    QWidget* window = target->window();
-    return window->childAt(target->mapTo(window, target->rect().center()));
-}
-
-void clickOnTop(QWidget* target)
-{
-    QWidget* window = target->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, target->rect().center()));
-}
-
-QString pageAddress(const QString& key)
-{
-    return WebAddress::siteUrl() + QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php?page=") + key;
-}
-
+// Anna, female, born on the given date.
 BirthData person(const QString& month, int day, int year)
 {
-    BirthData data;
-    data.name = QStringLiteral("Anna");
-    data.sex = QStringLiteral("Female");
-    data.month = month;
-    data.day = qint16(day);
-    data.year = qint16(year);
-    return data;
+    return GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), day, month, year);
 }
 
 // Which of the three pages the user sees: the one on top in the middle of the page area.
@@ -131,21 +88,6 @@ struct Session
         return app.resultWindow();
     }
 };
-
-// The menu bar as "name caption" lines, items indented, separators as "name -".
-QStringList menuTree(QMainWindow* window)
-{
-    QStringList lines;
-    for (QAction* top : window->menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        lines << (menu ? menu->objectName() : top->objectName()) + u' ' + top->text();
-        if (!menu)
-            continue;
-        for (QAction* item : menu->actions())
-            lines << QStringLiteral("  ") + item->objectName() + u' ' + (item->isSeparator() ? QStringLiteral("-") : item->text());
-    }
-    return lines;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "Application.h"
 #include "FakePlatform.h"
+#include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "NagScreen.h"
@@ -30,34 +31,9 @@
 #include <cmath>
 #include <random>
 
+using namespace GuiTest;
+
 namespace {
-
-void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            windows << window;
-    }
-    return windows;
-}
-
-QWidget* widgetOnTopAt(QWidget* target)
-{
-    QWidget* window = target->window();
-    return window->childAt(target->mapTo(window, target->rect().center()));
-}
-
-void clickOnTop(QWidget* target)
-{
-    QWidget* window = target->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, target->rect().center()));
-}
 
 const QString ScriptPath = QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php");
 const QString Question =

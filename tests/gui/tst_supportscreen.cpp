@@ -2,6 +2,7 @@
 // form and its address, its links, and the way out of the program.
 #include "Application.h"
 #include "FakePlatform.h"
+#include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
 #include "NagScreen.h"
@@ -21,36 +22,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+using namespace GuiTest;
+
 namespace {
-
-template<class T>
-T* control(QObject* parent, const char* name)
-{
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
-void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible())
-            windows << window;
-    }
-    return windows;
-}
-
-QString pageAddress(const QString& key)
-{
-    return WebAddress::siteUrl() + QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php?page=") + key;
-}
 
 void focusIn(QWidget* box)
 {
