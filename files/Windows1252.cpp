@@ -72,6 +72,7 @@ QList<int> codesOf(const QString& text)
             length = 2;
         const QStringView one = QStringView(text).mid(i, length);
         i += length - 1;
+        // A fresh encoder each time: an error, once seen, stays with the encoder.
         QStringEncoder single("windows-1252", QStringConverter::Flag::Stateless);
         const QByteArray bytes = single.encode(one);
         if (single.hasError() || bytes.size() != 1) {
