@@ -8,6 +8,7 @@
 #include "WebAddress.h"
 
 #include <QApplication>
+#include <QDialog>
 
 Application::Application(Platform& platform)
     : m_platform(platform)
@@ -74,10 +75,44 @@ void Application::hideSupportScreen()
     ensureSupportScreen()->hide();
 }
 
+namespace {
+// Counts one running dialog for as long as it lives.
+struct DialogScope
+{
+    explicit DialogScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~DialogScope() { --m_depth; }
+    int& m_depth;
+};
+} // namespace
+
+Platform::Answer Application::DialogCountingPlatform::showMessage(QWidget* parent, const QString& text, Icon icon,
+                                                                  Buttons buttons)
+{
+    const DialogScope scope(m_depth);
+    return m_inner.showMessage(parent, text, icon, buttons);
+}
+
+QString Application::DialogCountingPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
+{
+    const DialogScope scope(m_depth);
+    return m_inner.chooseFile(parent, dialog);
+}
+
 void Application::showAbout(QWidget* parent)
 {
     AboutBox about(*this, parent);
-    about.exec();
+    runDialog(about);
+}
+
+int Application::runDialog(QDialog& dialog)
+{
+    const DialogScope scope(m_dialogDepth);
+    return dialog.exec();
+}
+
+bool Application::dialogOpen() const
+{
+    return m_dialogDepth > 0;
 }
 
 void Application::openWebPage(const QString& pageKey)
@@ -87,7 +122,7 @@ void Application::openWebPage(const QString& pageKey)
 
 void Application::quitApplication()
 {
-    if (m_quitting)
+    if (m_quitting || dialogOpen())
         return;
     // While quitting, the closing handlers' requests for the support screen are ignored,
     // so the work windows close without bringing it back.

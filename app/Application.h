@@ -2,6 +2,7 @@
 
 #include "BirthData.h"
 #include "Navigator.h"
+#include "Platform.h"
 #include "Reading.h"
 
 #include <QPointer>
@@ -18,7 +19,8 @@ public:
     explicit Application(Platform& platform);
     ~Application() override;
 
-    Platform& platform() override { return m_platform; }
+    // The platform as the windows see it: its dialogs and messages are counted.
+    Platform& platform() override { return m_counting; }
     BirthData& birthData() override { return m_birthData; }
     Reading& reading() override { return m_reading; }
 
@@ -27,6 +29,8 @@ public:
     void showSupportScreen() override;
     void hideSupportScreen() override;
     void showAbout(QWidget* parent) override;
+    int runDialog(QDialog& dialog) override;
+    bool dialogOpen() const override;
     void openWebPage(const QString& pageKey) override;
     // Unloads every window, letting each run its own closing, then ends the process.
     void quitApplication() override;
@@ -39,7 +43,30 @@ public:
 private:
     NagScreen* ensureSupportScreen();
 
+    class DialogCountingPlatform : public Platform
+    {
+    public:
+        DialogCountingPlatform(Platform& inner, int& depth) : m_inner(inner), m_depth(depth) {}
+        Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
+        QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
+        void openUrl(const QString& address) override { m_inner.openUrl(address); }
+        void clearClipboard() override { m_inner.clearClipboard(); }
+        bool printDocument(QTextDocument& document) override { return m_inner.printDocument(document); }
+        QDate today() override { return m_inner.today(); }
+        float nextRandom() override { return m_inner.nextRandom(); }
+        void seedRandom() override { m_inner.seedRandom(); }
+        QString readSetting(const QString& key) override { return m_inner.readSetting(key); }
+        void writeSetting(const QString& key, const QString& value) override { m_inner.writeSetting(key, value); }
+        void exitProcess() override { m_inner.exitProcess(); }
+
+    private:
+        Platform& m_inner;
+        int& m_depth;
+    };
+
     Platform& m_platform;
+    int m_dialogDepth = 0;
+    DialogCountingPlatform m_counting{m_platform, m_dialogDepth};
     BirthData m_birthData;
     Reading m_reading;
     QPointer<MainWindow> m_main;

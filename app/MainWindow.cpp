@@ -249,6 +249,8 @@ bool MainWindow::ValidateBirthData()
 
 void MainWindow::cmdCalculate_Click()
 {
+    if (m_nav.dialogOpen())
+        return;
     if (!ValidateBirthData())
         return;
     BirthData& birthData = m_nav.birthData();
@@ -284,6 +286,8 @@ void MainWindow::fillFromReadingFile(const QStringList& lines)
 
 void MainWindow::cmdOpen_Click()
 {
+    if (m_nav.dialogOpen())
+        return;
     Platform::FileDialog dialog;
     dialog.mode = Platform::FileDialog::Mode::Open;
     dialog.filter = QStringLiteral("Tibetan Astrology (*.tib)");

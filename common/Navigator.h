@@ -3,6 +3,7 @@
 #include <QString>
 
 class Platform;
+class QDialog;
 class QWidget;
 struct BirthData;
 struct Reading;
@@ -23,6 +24,12 @@ public:
     virtual void showSupportScreen() = 0;
     virtual void hideSupportScreen() = 0;
     virtual void showAbout(QWidget* parent) = 0;
+    // Runs a modal dialog of a window.
+    virtual int runDialog(QDialog& dialog) = 0;
+    // True while a dialog or message is up. A click that Qt delivers late (an access
+    // key's click comes from a timer) must then do nothing: closing a window inside
+    // its own dialog would delete the dialog under the running exec().
+    virtual bool dialogOpen() const = 0;
     virtual void openWebPage(const QString& pageKey) = 0;
     virtual void quitApplication() = 0;
 };

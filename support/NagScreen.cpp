@@ -196,6 +196,8 @@ bool NagScreen::eventFilter(QObject* watched, QEvent* event)
 
 void NagScreen::cmdSubmit_Click()
 {
+    if (m_nav.dialogOpen())
+        return;
     m_request = {TrimBlanks(txtName->text()), TrimBlanks(txtEmail->text()),
                  TrimBlanks(textOf(txtMessage)), TrimBlanks(txtFriendName->text()),
                  TrimBlanks(txtFriendEmail->text())};

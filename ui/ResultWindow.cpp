@@ -252,12 +252,16 @@ void ResultWindow::TS_Click()
 
 void ResultWindow::cmdSave_Click()
 {
+    if (m_nav.dialogOpen())
+        return;
     ReportWindow report(m_nav, this);
-    report.exec();
+    m_nav.runDialog(report);
 }
 
 void ResultWindow::cmdBack_Click()
 {
+    if (m_nav.dialogOpen())
+        return;
     m_nav.showMainWindow();
     close();
     m_nav.hideSupportScreen();

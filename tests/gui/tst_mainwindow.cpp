@@ -442,6 +442,29 @@ private slots:
         verifyOnlyResultWindow(s);
     }
 
+    void lateClickWhileADialogIsUp_doesNothing()
+    {
+        // An access key's click arrives from a timer, possibly while a dialog of the same
+        // window runs; calculating then would delete the window under that dialog.
+        Session s;
+        QPointer<MainWindow> main = s.main();
+        s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
+        s.platform.duringDialog = [&] {
+            control<QPushButton>(main, "cmdCalculate")->click();
+            control<QPushButton>(main, "cmdOpen")->click();
+            processDeletes();
+        };
+        control<QPushButton>(main, "cmdOpen")->click();  // its file dialog is cancelled
+        processDeletes();
+        QVERIFY(main);
+        QCOMPARE(s.platform.fileDialogs.size(), 1);
+        QVERIFY(!s.app.resultWindow());
+        QVERIFY(s.app.birthData().name.isEmpty());
+        // Once the dialog is gone, the same click works.
+        control<QPushButton>(main, "cmdCalculate")->click();
+        QVERIFY(s.app.resultWindow());
+    }
+
     // ---- closing ----
 
     void closing_showsSupportScreen_data()

@@ -2,9 +2,13 @@
 
 #include <QTextDocument>
 
+#include <utility>
+
 Platform::Answer FakePlatform::showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons)
 {
     messages.append({text, icon, buttons});
+    if (duringDialog)
+        std::exchange(duringDialog, nullptr)();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answers.isEmpty() ? Answer::No : answers.dequeue();
@@ -13,6 +17,8 @@ Platform::Answer FakePlatform::showMessage(QWidget*, const QString& text, Icon i
 QString FakePlatform::chooseFile(QWidget*, const FileDialog& dialog)
 {
     fileDialogs.append(dialog);
+    if (duringDialog)
+        std::exchange(duringDialog, nullptr)();
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 

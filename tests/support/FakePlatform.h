@@ -3,6 +3,8 @@
 #include "Platform.h"
 
 #include <QHash>
+
+#include <functional>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -34,6 +36,9 @@ public:
         ++settingWrites;
     }
     void exitProcess() override { ++exits; }
+
+    // Runs while a message or file dialog is "up", as a late click would.
+    std::function<void()> duringDialog;
 
     QList<Message> messages;
     QQueue<Answer> answers;           // for Yes/No questions; Ok otherwise
