@@ -96,7 +96,8 @@ void MainWindow::buildControls()
     auto* emblem = new PictureBox(QStringLiteral("picEmblem"), client);
     emblem->setFixedSize(56, 56);
     emblem->setAccessibleName(QStringLiteral("Zarvo emblem"));
-    emblem->setPicture(QStringLiteral(":/icon/zarvo.svg"));
+    // The pre-rendered icon: the main window then needs no SVG rendering at start-up.
+    emblem->setPicture(QStringLiteral(":/icon/zarvo-128.png"));
     heading->addStretch();
     heading->addWidget(emblem);
     auto* title = new QLabel(QStringLiteral("Tibetan Astrology"), client);

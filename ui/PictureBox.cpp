@@ -53,7 +53,12 @@ void PictureBox::paintEvent(QPaintEvent*)
         m_rendered.fill(Qt::transparent);
         QPainter onPixmap(&m_rendered);
         onPixmap.setRenderHint(QPainter::Antialiasing);
-        QSvgRenderer(m_resource).render(&onPixmap, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        onPixmap.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF target(QPointF(0, 0), QSizeF(pixels));
+        if (m_resource.endsWith(QLatin1String(".svg")))
+            QSvgRenderer(m_resource).render(&onPixmap, target);
+        else
+            onPixmap.drawPixmap(target, QPixmap(m_resource), QRectF());  // a pre-rendered picture
         m_rendered.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(0, 0, m_rendered);

@@ -20,8 +20,8 @@ private:
     QStringList m_keys;
 };
 
-// Shows one vector picture, drawn at the screen's resolution. Nothing is decoded
-// until the box is painted.
+// Shows one picture (SVG, drawn at the screen's resolution, or a pre-rendered PNG).
+// Nothing is decoded until the box is painted.
 class PictureBox : public QWidget
 {
     Q_OBJECT
