@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 #include "Application.h"
 #include "FakePlatform.h"
+#include "LinkLabel.h"
 #include "MainWindow.h"
 #include "NagScreen.h"
 #include "ReportWindow.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTextEdit>
@@ -74,6 +76,41 @@ private slots:
         auto* tabs = app.resultWindow()->findChild<QTabBar*>(QStringLiteral("TS"));
         QVERIFY(tabs);
         QVERIFY(tabs->focusPolicy() & Qt::TabFocus);
+    }
+    void linksReadTheirTextAndCanBePressed()
+    {
+        QWidget window;
+        auto* link = new LinkLabel(QStringLiteral("lnk"), &window);
+        link->setText(QStringLiteral("Tom & Jerry's page"));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Link);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Tom & Jerry's page"));
+        QAccessibleActionInterface* actions = iface->actionInterface();
+        QVERIFY(actions);
+        QSignalSpy clicked(link, &LinkLabel::clicked);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicked.count(), 1);
+        link->setEnabled(false);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void wrappingLinkGrowsTallerWhenNarrower()
+    {
+        LinkLabel link(QStringLiteral("lnk"));
+        link.setText(QStringLiteral("Home Business Opportunity. Get a fully branded copy of this program under your "
+                                    "own name and sell it or give it away as you wish."));
+        QVERIFY(!link.hasHeightForWidth());
+        const int oneLine = link.sizeHint().height();
+        link.setWordWrap(true);
+        QVERIFY(link.hasHeightForWidth());
+        QVERIFY(link.sizePolicy().hasHeightForWidth());
+        QCOMPARE(link.heightForWidth(5000), oneLine);
+        QVERIFY(link.heightForWidth(200) > 2 * oneLine);
+        // No narrower than its longest word.
+        QVERIFY(link.minimumSizeHint().width() >= link.fontMetrics().horizontalAdvance(QStringLiteral("Opportunity.")));
+        QVERIFY(link.minimumSizeHint().width() < link.sizeHint().width());
     }
 };
 

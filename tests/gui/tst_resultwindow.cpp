@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "GuardedTextEdit.h"
 #include "GuiTestHelpers.h"
+#include "LinkLabel.h"
 #include "MainWindow.h"
 #include "NagScreen.h"
 #include "PictureBox.h"
@@ -494,7 +495,7 @@ private slots:
         QCOMPARE(menuTree(w), expected);
         QCOMPARE(control<QPushButton>(w, "cmdSave")->text(), QStringLiteral("Save"));
         QCOMPARE(control<QPushButton>(w, "cmdBack")->text(), QStringLiteral("Back"));
-        QCOMPARE(control<QLabel>(w, "Label3")->text(),
+        QCOMPARE(control<LinkLabel>(w, "Label3")->text(),
                  QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now"));
     }
 

@@ -370,8 +370,8 @@ private slots:
             QLatin1String("Zarvo Tibetan Astrology is an advanced yet easy-to-use software which determines your "
                           "Tibetan zodiac sign from your date of birth.")));
         QVERIFY(about.findChild<QLabel*>("Label3")->text().startsWith(QLatin1String("Home Business Opportunity.")));
-        QCOMPARE(about.findChild<QLabel*>("lblCoBrand")->text(), QStringLiteral("Click here for more details."));
-        QVERIFY(about.findChild<QLabel*>("lblHomePage")->text().contains(WebAddress::siteDisplay()));
+        QCOMPARE(about.findChild<LinkLabel*>("lblCoBrand")->text(), QStringLiteral("Click here for more details."));
+        QVERIFY(about.findChild<LinkLabel*>("lblHomePage")->text().contains(WebAddress::siteDisplay()));
         QCOMPARE(about.findChild<QPushButton*>("cmdOK")->text(), QStringLiteral("OK"));
     }
 
