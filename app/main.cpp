@@ -10,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(Look::createStyle());
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Look::applicationIcon());

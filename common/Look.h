@@ -3,9 +3,11 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 
 class QWidget;
 class QLabel;
+class QStyle;
 
 // The shared look of every window: dark purple, light text, Verdana.
 namespace Look {
@@ -24,6 +26,14 @@ inline const QColor CaptionGreen{0, 128, 0};
 
 // The application icon, from its pre-rendered sizes.
 QIcon applicationIcon();
+
+// Reads a PNG file or resource. Naming the format and switching off detection keeps Qt
+// from loading every image-format plugin just to ask each whether it reads the file.
+QImage pngImage(const QString& path);
+
+// The application style: the platform's own, with the few standard icons Qt would read
+// through its image plugins read directly instead.
+QStyle* createStyle();
 
 // Verdana, falling back to the metric-compatible DejaVu Sans where Verdana is missing.
 QFont verdana(double pointSize = 8.25, bool bold = false);

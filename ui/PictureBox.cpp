@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include "Look.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -58,7 +60,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         if (m_resource.endsWith(QLatin1String(".svg")))
             QSvgRenderer(m_resource).render(&onPixmap, target);
         else
-            onPixmap.drawPixmap(target, QPixmap(m_resource), QRectF());  // a pre-rendered picture
+            onPixmap.drawPixmap(target, QPixmap::fromImage(Look::pngImage(m_resource)), QRectF());  // a pre-rendered picture
         m_rendered.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(0, 0, m_rendered);
