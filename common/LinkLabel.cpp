@@ -90,6 +90,8 @@ void LinkLabel::setWordWrap(bool on)
 
 void LinkLabel::textChanged()
 {
+    m_sizeHint = m_minimumSizeHint = QSize();
+    m_heightForWidth = QSize(-1, -1);
     updateGeometry();
     update();
 }
@@ -108,6 +110,8 @@ QSize LinkLabel::textSize(int width) const
 
 QSize LinkLabel::sizeHint() const
 {
+    if (m_sizeHint.isValid())
+        return m_sizeHint;
     QSize size;
     if (!m_wordWrap) {
         size = textSize(2000);
@@ -122,27 +126,34 @@ QSize LinkLabel::sizeHint() const
         if (size.height() < 2 * metrics.lineSpacing() && size.width() > width / 4)
             size = textSize(width / 4);
     }
-    const QMargins margins = contentsMargins();
-    return size.grownBy(margins);
+    m_sizeHint = size.grownBy(contentsMargins());
+    return m_sizeHint;
 }
 
 QSize LinkLabel::minimumSizeHint() const
 {
     if (!m_wordWrap)
         return sizeHint();
+    if (m_minimumSizeHint.isValid())
+        return m_minimumSizeHint;
     // The longest word, and at most the height of the preferred shape.
     const QMargins margins = contentsMargins();
     QSize size = textSize(0);
     size.setHeight(qMin(textSize(QWIDGETSIZE_MAX).height(), sizeHint().height() - margins.top() - margins.bottom()));
-    return size.grownBy(margins);
+    m_minimumSizeHint = size.grownBy(margins);
+    return m_minimumSizeHint;
 }
 
 int LinkLabel::heightForWidth(int width) const
 {
     if (!m_wordWrap)
         return QWidget::heightForWidth(width);
-    const QMargins margins = contentsMargins();
-    return textSize(qMax(0, width - margins.left() - margins.right())).height() + margins.top() + margins.bottom();
+    if (m_heightForWidth.width() != width) {
+        const QMargins margins = contentsMargins();
+        const int height = textSize(qMax(0, width - margins.left() - margins.right())).height();
+        m_heightForWidth = QSize(width, height + margins.top() + margins.bottom());
+    }
+    return m_heightForWidth.height();
 }
 
 void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind)
@@ -196,7 +207,8 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
 
 void LinkLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
+        || event->type() == QEvent::ContentsRectChange)
         textChanged();
     QWidget::changeEvent(event);
 }

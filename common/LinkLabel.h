@@ -43,6 +43,12 @@ private:
     QSize textSize(int width) const;
     void textChanged();
 
+    // Measuring wrapped text lays it out afresh, so the hints are kept until the text,
+    // the font or the wrapping changes.
+    mutable QSize m_sizeHint;
+    mutable QSize m_minimumSizeHint;
+    mutable QSize m_heightForWidth{-1, -1};  // (width, height) of the last request
+
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool m_wordWrap = false;

@@ -99,7 +99,9 @@ QIcon applicationIcon()
 QFont verdana(double pointSize, bool bold)
 {
     // Decided once: a family list makes every font lookup try Verdana first.
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+    // Looked up among the installed families: hasFamily() would also resolve Verdana
+    // through the font configuration's aliases, which costs time and finds nothing here.
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
                                       ? QStringLiteral("Verdana")
                                       : QStringLiteral("DejaVu Sans");
     QFont font;

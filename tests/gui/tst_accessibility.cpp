@@ -111,6 +111,21 @@ private slots:
         // No narrower than its longest word.
         QVERIFY(link.minimumSizeHint().width() >= link.fontMetrics().horizontalAdvance(QStringLiteral("Opportunity.")));
         QVERIFY(link.minimumSizeHint().width() < link.sizeHint().width());
+
+        // The measurements follow the text, the font and the margins.
+        const QSize wrapped = link.sizeHint();
+        const int narrowHeight = link.heightForWidth(200);
+        link.setText(QStringLiteral("Short."));
+        QVERIFY(link.sizeHint().width() < wrapped.width());
+        QVERIFY(link.heightForWidth(200) < narrowHeight);
+        QFont larger = link.font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        const QSize small = link.sizeHint();
+        link.setFont(larger);
+        QVERIFY(link.sizeHint().height() > small.height());
+        const QSize beforeMargins = link.sizeHint();
+        link.setContentsMargins(5, 5, 5, 5);
+        QCOMPARE(link.sizeHint(), beforeMargins + QSize(10, 10));
     }
 };
 
