@@ -96,8 +96,9 @@ void MainWindow::buildControls()
     auto* emblem = new PictureBox(QStringLiteral("picEmblem"), client);
     emblem->setFixedSize(56, 56);
     emblem->setAccessibleName(QStringLiteral("Zarvo emblem"));
-    // The pre-rendered icon: the main window then needs no SVG rendering at start-up.
-    emblem->setPicture(QStringLiteral(":/icon/zarvo-128.png"));
+    // The window icon, already decoded for the window itself.
+    const QIcon icon = QApplication::windowIcon();
+    emblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon);
     heading->addStretch();
     heading->addWidget(emblem);
     auto* title = new QLabel(QStringLiteral("Tibetan Astrology"), client);

@@ -40,16 +40,28 @@ void PictureBox::setPicture(const QString& resource)
     if (resource == m_resource)
         return;
     m_resource = resource;
+    m_icon = QIcon();
+    m_rendered = QPixmap();
+    update();
+}
+
+void PictureBox::setIcon(const QIcon& icon)
+{
+    m_resource.clear();
+    m_icon = icon;
     m_rendered = QPixmap();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (m_resource.isEmpty())
-        return;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
+    if (m_resource.isEmpty()) {
+        if (!m_icon.isNull())
+            QPainter(this).drawPixmap(rect(), m_icon.pixmap(size(), ratio));
+        return;
+    }
     if (m_rendered.size() != pixels) {
         m_rendered = QPixmap(pixels);
         m_rendered.fill(Qt::transparent);

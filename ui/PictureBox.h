@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QStringList>
 #include <QWidget>
@@ -29,6 +30,8 @@ public:
     explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     QString picture() const { return m_resource; }
+    // Shows the icon's best-fitting size instead of a picture.
+    void setIcon(const QIcon& icon);
     QSize sizeHint() const override { return {200, 200}; }
 
 protected:
@@ -36,5 +39,6 @@ protected:
 
 private:
     QString m_resource;
+    QIcon m_icon;
     QPixmap m_rendered;  // the picture drawn once for the current size and resolution
 };
