@@ -3,7 +3,7 @@
 #include "Look.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QImageReader>
 
 ImageList::ImageList(const QString& objectName, const QString& folder, const QStringList& keys, QObject* parent)
     : QObject(parent)
@@ -53,6 +53,28 @@ void PictureBox::setIcon(const QIcon& icon)
     update();
 }
 
+QImage PictureBox::render(const QString& resource, const QSize& pixels)
+{
+    QImage image;
+    if (resource.endsWith(QLatin1String(".svg"))) {
+        // Through Qt's SVG image plugin, which brings in the SVG library only when the
+        // first picture is drawn rather than at every start.
+        QImageReader reader(resource, "svg");
+        reader.setAutoDetectImageFormat(false);
+        reader.setScaledSize(pixels);
+        image = reader.read();
+    } else {
+        image = Look::pngImage(resource);  // a pre-rendered picture
+        if (!image.isNull() && image.size() != pixels)
+            image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (image.isNull()) {
+        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    }
+    return image;
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
@@ -63,16 +85,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         return;
     }
     if (m_rendered.size() != pixels) {
-        m_rendered = QPixmap(pixels);
-        m_rendered.fill(Qt::transparent);
-        QPainter onPixmap(&m_rendered);
-        onPixmap.setRenderHint(QPainter::Antialiasing);
-        onPixmap.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QRectF target(QPointF(0, 0), QSizeF(pixels));
-        if (m_resource.endsWith(QLatin1String(".svg")))
-            QSvgRenderer(m_resource).render(&onPixmap, target);
-        else
-            onPixmap.drawPixmap(target, QPixmap::fromImage(Look::pngImage(m_resource)), QRectF());  // a pre-rendered picture
+        m_rendered = QPixmap::fromImage(render(m_resource, pixels));
         m_rendered.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(0, 0, m_rendered);

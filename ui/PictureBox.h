@@ -32,6 +32,8 @@ public:
     QString picture() const { return m_resource; }
     // Shows the icon's best-fitting size instead of a picture.
     void setIcon(const QIcon& icon);
+    // The picture drawn to fill exactly the given pixels; transparent if it cannot be read.
+    static QImage render(const QString& resource, const QSize& pixels);
     QSize sizeHint() const override { return {200, 200}; }
 
 protected:

@@ -71,6 +71,31 @@ private slots:
         QVERIFY2(colours.size() > 4, qPrintable(QString::number(colours.size())));
     }
 
+    // The picture box draws through the SVG image plugin, at the size it is shown.
+    void pictures_drawnByThePictureBoxAsTheRendererDrawsThem_data() { pictures_data(); }
+    void pictures_drawnByThePictureBoxAsTheRendererDrawsThem()
+    {
+        QFETCH(QString, resource);
+        const QSize pixels(117, 85);  // not square: the picture fills the box like the renderer does
+        QImage expected(pixels, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        {
+            QPainter painter(&expected);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        }
+        const QImage drawn = PictureBox::render(resource, pixels);
+        QCOMPARE(drawn.size(), pixels);
+        QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied), expected);
+    }
+
+    void pictureBox_unreadablePictureIsTransparent()
+    {
+        const QImage drawn = PictureBox::render(QStringLiteral(":/pictures/western/nothing.svg"), QSize(20, 10));
+        QCOMPARE(drawn.size(), QSize(20, 10));
+        QCOMPARE(qAlpha(drawn.pixel(5, 5)), 0);
+    }
+
     void pictures_distinct()
     {
         // Every sign and animal has a picture of its own.

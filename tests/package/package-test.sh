@@ -100,7 +100,7 @@ depends=$(field Depends)
 echo "Depends: $depends"
 dep_names=$(tr ',|' '\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:any//' -e 's/ //g' | sed '/^$/d' | sort -u)
 # The Qt libraries (from dpkg-shlibdeps; libqt6gui6 also carries the X11 platform
-# plugin, libqt6svg6 the SVG image and icon plugins), the C++ runtime and the fonts.
+# plugin; libqt6svg6, named by us, the SVG image plugin), the C++ runtime and the fonts.
 for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
         fonts-dejavu-core; do
     grep -qx -- "$name" <<<"$dep_names" || die "Depends lacks $name"
@@ -339,7 +339,7 @@ grep -qx "_NET_WM_PID(CARDINAL) = $APP_PID" <<<"$properties" \
 grep -q "^WM_CLASS(STRING) = .*\"$STARTUP_WM_CLASS\"" <<<"$properties" \
     || die "StartupWMClass '$STARTUP_WM_CLASS' does not match the window's $(grep WM_CLASS <<<"$properties")"
 grep -q '^_NET_WM_ICON(CARDINAL) = ' <<<"$properties" \
-    || die "the window has no icon (are the SVG plugins of libqt6svg6 there?)"
+    || die "the window has no icon"
 
 # The window may be mapped before it is drawn: take screenshots until it shows.
 SHOT="$WORK/screenshot.png"
