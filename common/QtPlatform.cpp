@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "BuildSettings.h"
+#include "PrintModule.h"
 #include "ReadingFile.h"
 #include "Scramble.h"
 
@@ -10,9 +11,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -122,16 +122,28 @@ void QtPlatform::clearClipboard()
         clipboard->clear(QClipboard::Selection);
 }
 
+namespace {
+
+// Beside the program in the build tree, in its library folder once installed.
+PrintModule::Function loadPrintModule()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {programDir, programDir + QLatin1String("/../") + QLatin1String(BuildSettings::PrintModuleDir)}) {
+        QLibrary module(dir + QLatin1Char('/') + QLatin1String(PrintModule::FileName));
+        if (auto print = reinterpret_cast<PrintModule::Function>(module.resolve(PrintModule::FunctionName)))
+            return print;  // the module stays loaded for the rest of the run
+    }
+    qWarning("printing is not available: %s was not found", PrintModule::FileName);
+    return nullptr;
+}
+
+} // namespace
+
 bool QtPlatform::printDocument(QTextDocument& document)
 {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull())
-        return false;
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(BuildSettings::ApplicationTitle));
-    printer.setColorMode(QPrinter::Color);
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    static const PrintModule::Function print = loadPrintModule();
+    const QString documentName = QString::fromLatin1(BuildSettings::ApplicationTitle);
+    return print && print(&document, &documentName);
 }
 
 QDate QtPlatform::today()

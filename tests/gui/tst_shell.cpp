@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -68,6 +69,16 @@ class TestShell : public QObject
 {
     Q_OBJECT
 private slots:
+    // The print module is looked for beside the program; the test programs have none.
+    void printDocument_withoutPrintModule_printsNothing()
+    {
+        QtPlatform platform;
+        QTextDocument document(QStringLiteral("report"));
+        QTest::ignoreMessage(QtWarningMsg, "printing is not available: libzarvo-print.so was not found");
+        QVERIFY(!platform.printDocument(document));
+        QVERIFY(!platform.printDocument(document));  // asked once per run
+    }
+
     void cleanup()
     {
         processDeletes();
