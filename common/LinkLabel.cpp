@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 
 namespace {
@@ -98,13 +99,17 @@ void LinkLabel::textChanged()
 
 int LinkLabel::textFlags() const
 {
-    return (m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    // Like a label, the text runs in its own direction, whatever the window's.
+    const bool rightToLeft = m_text.isRightToLeft();
+    const Qt::Alignment alignment = QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, m_alignment);
+    return int(alignment) | (m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine)
+           | (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
 }
 
 QSize LinkLabel::textSize(int width) const
 {
     const QFontMetrics metrics = fontMetrics();
-    const int flags = int(m_alignment & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | textFlags();
+    const int flags = textFlags() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
     return metrics.boundingRect(0, 0, width, 2000, flags, m_text).size();
 }
 
@@ -170,7 +175,7 @@ void LinkLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect area = contentsRect();
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.drawText(area, int(m_alignment) | textFlags(), m_text);
+    painter.drawText(area, textFlags(), m_text);
     if (!hasFocus())
         return;
     // A keyboard user sees where the focus is.

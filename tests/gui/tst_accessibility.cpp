@@ -96,6 +96,54 @@ private slots:
         QCOMPARE(clicked.count(), 1);
     }
 
+    // A link looks like a label in its bold, underlined font, whatever its alignment,
+    // wrapping or direction.
+    void linkDrawsItsTextAsALabelWould_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("wrap");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<QString>("text");
+        const QString english = QStringLiteral("Co-brand this software for your site. We can add your own web site "
+                                               "name & link to this program.");
+        const QString hebrew = QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd, "
+                                                 "\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd.");
+        for (bool rightToLeft : {false, true}) {
+            for (bool wrap : {false, true}) {
+                const QByteArray name = QByteArray(rightToLeft ? "rtl" : "ltr") + (wrap ? " wrapped" : "");
+                QTest::newRow(name + " left") << int(Qt::AlignLeft | Qt::AlignVCenter) << wrap << rightToLeft << english;
+                QTest::newRow(name + " centre") << int(Qt::AlignCenter) << wrap << rightToLeft << english;
+                QTest::newRow(name + " left, Hebrew") << int(Qt::AlignLeft | Qt::AlignVCenter) << wrap << rightToLeft << hebrew;
+            }
+        }
+    }
+    void linkDrawsItsTextAsALabelWould()
+    {
+        QFETCH(int, alignment);
+        QFETCH(bool, wrap);
+        QFETCH(bool, rightToLeft);
+        QFETCH(QString, text);
+        LinkLabel link(QStringLiteral("lnk"));
+        QLabel label;
+        label.setTextFormat(Qt::PlainText);
+        label.setFont(link.font());
+        for (QWidget* w : {static_cast<QWidget*>(&link), static_cast<QWidget*>(&label)}) {
+            w->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+            w->resize(260, 70);
+        }
+        link.setText(text);
+        link.setWordWrap(wrap);
+        link.setAlignment(Qt::Alignment(alignment));
+        label.setText(text);
+        label.setWordWrap(wrap);
+        label.setAlignment(Qt::Alignment(alignment));
+        QCOMPARE(link.grab().toImage(), label.grab().toImage());
+        if (!wrap)
+            QCOMPARE(link.sizeHint(), label.sizeHint());
+        else
+            QCOMPARE(link.heightForWidth(260), label.heightForWidth(260));
+    }
+
     void wrappingLinkGrowsTallerWhenNarrower()
     {
         LinkLabel link(QStringLiteral("lnk"));
