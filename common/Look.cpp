@@ -1,6 +1,7 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QImageReader>
@@ -78,7 +79,10 @@ private:
 
 QImage pngImage(const QString& path)
 {
-    QImageReader reader(path, "png");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};  // quietly: the style asks for images a later Qt may have renamed
+    QImageReader reader(&file, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
