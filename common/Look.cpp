@@ -32,10 +32,12 @@ public:
         const bool rightToLeft = (widget ? widget->layoutDirection() : QGuiApplication::layoutDirection())
                                  == Qt::RightToLeft;
         QIcon icon;
-        if (pixmap == SP_ToolBarHorizontalExtensionButton)
-            icon = qtIcon(rightToLeft ? "toolbar-ext-h-rtl-%1.png" : "toolbar-ext-h-%1.png", {8, 16, 32});
+        if (pixmap == SP_ToolBarHorizontalExtensionButton && rightToLeft)
+            icon = cached(m_arrowLeft, "toolbar-ext-h-rtl-%1.png", {8, 16, 32});
+        else if (pixmap == SP_ToolBarHorizontalExtensionButton)
+            icon = cached(m_arrowRight, "toolbar-ext-h-%1.png", {8, 16, 32});
         else if (pixmap == SP_ToolBarVerticalExtensionButton)
-            icon = qtIcon("toolbar-ext-v-%1.png", {5, 10, 20});
+            icon = cached(m_arrowDown, "toolbar-ext-v-%1.png", {5, 10, 20});
         return icon.isNull() ? QProxyStyle::standardIcon(pixmap, option, widget) : icon;
     }
 
@@ -61,17 +63,22 @@ public:
     }
 
 private:
-    static QIcon qtIcon(const char* pattern, std::initializer_list<int> sizes)
+    // Qt's images in the given sizes, read once (every window's menu bar asks again).
+    static QIcon cached(QIcon& icon, const char* pattern, std::initializer_list<int> sizes)
     {
-        QIcon icon;
-        for (int size : sizes) {
-            const QImage image = pngImage(QtImages + QString::fromLatin1(pattern).arg(size));
-            if (!image.isNull())
-                icon.addPixmap(QPixmap::fromImage(image));
+        if (icon.isNull()) {
+            for (int size : sizes) {
+                const QImage image = pngImage(QtImages + QString::fromLatin1(pattern).arg(size));
+                if (!image.isNull())
+                    icon.addPixmap(QPixmap::fromImage(image));
+            }
         }
         return icon;
     }
 
+    mutable QIcon m_arrowRight;
+    mutable QIcon m_arrowLeft;
+    mutable QIcon m_arrowDown;
     mutable QPixmap m_groupBoxFrame;
 };
 

@@ -31,8 +31,8 @@ QIcon applicationIcon();
 // from loading every image-format plugin just to ask each whether it reads the file.
 QImage pngImage(const QString& path);
 
-// The application style: the platform's own, with the few standard icons Qt would read
-// through its image plugins read directly instead.
+// The application style: the platform's own, with the few images it would read through
+// Qt's image plugins (menu bar arrows, Fusion's group box frame) read directly instead.
 QStyle* createStyle();
 
 // Verdana, falling back to the metric-compatible DejaVu Sans where Verdana is missing.

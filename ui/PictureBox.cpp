@@ -1,9 +1,7 @@
 #include "PictureBox.h"
 
-#include "Look.h"
-
-#include <QPainter>
 #include <QImageReader>
+#include <QPainter>
 
 ImageList::ImageList(const QString& objectName, const QString& folder, const QStringList& keys, QObject* parent)
     : QObject(parent)
@@ -55,19 +53,12 @@ void PictureBox::setIcon(const QIcon& icon)
 
 QImage PictureBox::render(const QString& resource, const QSize& pixels)
 {
-    QImage image;
-    if (resource.endsWith(QLatin1String(".svg"))) {
-        // Through Qt's SVG image plugin, which brings in the SVG library only when the
-        // first picture is drawn rather than at every start.
-        QImageReader reader(resource, "svg");
-        reader.setAutoDetectImageFormat(false);
-        reader.setScaledSize(pixels);
-        image = reader.read();
-    } else {
-        image = Look::pngImage(resource);  // a pre-rendered picture
-        if (!image.isNull() && image.size() != pixels)
-            image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    // Through Qt's SVG image plugin, which brings in the SVG library only when the first
+    // picture is drawn rather than at every start.
+    QImageReader reader(resource, "svg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setScaledSize(pixels);
+    QImage image = reader.read();
     if (image.isNull()) {
         image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
@@ -77,16 +68,17 @@ QImage PictureBox::render(const QString& resource, const QSize& pixels)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    if (m_resource.isEmpty() && m_icon.isNull())
+        return;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
-    if (m_resource.isEmpty()) {
-        if (!m_icon.isNull())
-            QPainter(this).drawPixmap(rect(), m_icon.pixmap(size(), ratio));
-        return;
-    }
     if (m_rendered.size() != pixels) {
-        m_rendered = QPixmap::fromImage(render(m_resource, pixels));
-        m_rendered.setDevicePixelRatio(ratio);
+        if (m_icon.isNull()) {
+            m_rendered = QPixmap::fromImage(render(m_resource, pixels));
+            m_rendered.setDevicePixelRatio(ratio);
+        } else {
+            m_rendered = m_icon.pixmap(size(), ratio);
+        }
     }
-    QPainter(this).drawPixmap(0, 0, m_rendered);
+    QPainter(this).drawPixmap(rect(), m_rendered);
 }

@@ -21,7 +21,7 @@ private:
     QStringList m_keys;
 };
 
-// Shows one picture (SVG, drawn at the screen's resolution, or a pre-rendered PNG).
+// Shows one picture (SVG, drawn at the screen's resolution) or an icon.
 // Nothing is decoded until the box is painted.
 class PictureBox : public QWidget
 {
@@ -32,7 +32,7 @@ public:
     QString picture() const { return m_resource; }
     // Shows the icon's best-fitting size instead of a picture.
     void setIcon(const QIcon& icon);
-    // The picture drawn to fill exactly the given pixels; transparent if it cannot be read.
+    // The SVG picture drawn to fill exactly the given pixels; transparent if it cannot be read.
     static QImage render(const QString& resource, const QSize& pixels);
     QSize sizeHint() const override { return {200, 200}; }
 
@@ -42,5 +42,5 @@ protected:
 private:
     QString m_resource;
     QIcon m_icon;
-    QPixmap m_rendered;  // the picture drawn once for the current size and resolution
+    QPixmap m_rendered;  // the picture or icon drawn once for the current size and resolution
 };
