@@ -55,19 +55,27 @@ const std::array<NamedParagraph, 5> elements{{
     {"Wood", "element/wood"},
 }};
 
-const QStringList& yearCycleNames()
+QString cycleNameByRule(int year)
 {
     // Each element covers two consecutive years; the animals repeat every twelve.
     // The element order here differs from Table 3 on purpose.
+    static const char* const elementCycle[] = {"Iron", "Water", "Wood", "Fire", "Earth"};
+    static const char* const animalCycle[] = {"Horse", "Sheep",   "Monkey", "Rooster",
+                                              "Dog",   "Boar",    "Rat",    "Ox",
+                                              "Tiger", "Hare",    "Dragon", "Snake"};
+    // Counted from 1930, rounding down also for the years before it.
+    const int n = year - FirstYear;
+    const int pair = n >= 0 ? n / 2 : (n - 1) / 2;
+    return QString::fromLatin1(elementCycle[(pair % 5 + 5) % 5]) + u'-'
+           + QString::fromLatin1(animalCycle[(n % 12 + 12) % 12]);
+}
+
+const QStringList& yearCycleNames()
+{
     static const QStringList names = [] {
-        static const char* const elementCycle[] = {"Iron", "Water", "Wood", "Fire", "Earth"};
-        static const char* const animalCycle[] = {"Horse", "Sheep",   "Monkey", "Rooster",
-                                                  "Dog",   "Boar",    "Rat",    "Ox",
-                                                  "Tiger", "Hare",    "Dragon", "Snake"};
         QStringList list;
-        for (int n = 0; n <= LastYear - FirstYear; ++n)
-            list << QString::fromLatin1(elementCycle[(n / 2) % 5]) + u'-'
-                        + QString::fromLatin1(animalCycle[n % 12]);
+        for (int year = FirstYear; year <= LastYear; ++year)
+            list << cycleNameByRule(year);
         return list;
     }();
     return names;
@@ -78,6 +86,15 @@ QString cycleNameOfYear(int year)
     if (year < FirstYear || year > LastYear)
         return {};
     return yearCycleNames().at(year - FirstYear);
+}
+
+int monthNumber(const QString& month)
+{
+    for (int i = 0; i < int(monthRules.size()); ++i) {
+        if (month == QLatin1String(monthRules[i].month))
+            return i + 1;
+    }
+    return 0;
 }
 
 } // namespace AstrologyTables

@@ -44,5 +44,9 @@ extern const std::array<NamedParagraph, 5> elements;
 const QStringList& yearCycleNames();
 // Cycle name of one year, or an empty string outside 1930..2030.
 QString cycleNameOfYear(int year);
+// The rule behind the year table, for any year (1929 is "Earth-Snake").
+QString cycleNameByRule(int year);
+// 1 for "January" to 12 for "December" (exact match), 0 for anything else.
+int monthNumber(const QString& month);
 
 } // namespace AstrologyTables

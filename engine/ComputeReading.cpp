@@ -13,12 +13,10 @@ void ComputeReading(const BirthData& birthData, Reading& reading)
 
     // Tibetan sun sign from month and day: exact, case-sensitive month match; the
     // day is not checked against the month's length, it only falls on one side.
-    for (const MonthRule& rule : monthRules) {
-        if (birthData.month == QLatin1String(rule.month)) {
-            reading.tibetanSunSign = QString::fromUtf16(
-                birthData.day <= rule.threshold ? rule.firstSign : rule.secondSign);
-            break;
-        }
+    if (const int month = monthNumber(birthData.month)) {
+        const MonthRule& rule = monthRules[month - 1];
+        reading.tibetanSunSign =
+            QString::fromUtf16(birthData.day <= rule.threshold ? rule.firstSign : rule.secondSign);
     }
 
     // The western sign is the counterpart in the same row, not worked out from the date.
