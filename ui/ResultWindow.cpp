@@ -5,6 +5,7 @@
 #include "GuardedTextEdit.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "Losar.h"
 #include "Navigator.h"
 #include "PictureBox.h"
 #include "Platform.h"
@@ -16,6 +17,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -198,6 +200,11 @@ void ResultWindow::buildControls(QWidget* client)
                                  QStringLiteral("lblAnimalSunSign"), QStringLiteral("Animal Sun Sign"),
                                  QStringLiteral("txtAnimalSunSign"), Look::LightGreen, animal);
     lblAnimalSunSign = animal;
+    // Shown below the animal paragraph for a birth before Losar only.
+    m_losarNote = label(txtAnimalSunSign->parentWidget(), QStringLiteral("lblLosarNote"), QString(), 120, 0,
+                        Look::LightGreen);
+    m_losarNote->setWordWrap(true);
+    m_losarNote->hide();
 
     Picture2 = page(client, QStringLiteral("Picture2"));
     QLabel* western = nullptr;
@@ -234,11 +241,32 @@ void ResultWindow::Form_Load()
     txtWesternSunSign->setPlainText(reading.westernSunSignText);
     txtAnimalSunSign->setPlainText(reading.animalSignText);
     txtElement->setPlainText(reading.elementText);
+    showLosarNote();
     {
         const QSignalBlocker quiet(TS);
         TS->setCurrentIndex(0);
     }
     Picture1->raise();
+}
+
+// The reading keeps the Gregorian year; for a birth before Losar the note names the
+// Tibetan year the person was born in.
+void ResultWindow::showLosarNote()
+{
+    const std::optional<Losar::Note> note = Losar::noteFor(m_nav.birthData());
+    if (!note)
+        return;
+    // The date speaks the language of the window's texts, so a translation names its locale.
+    const QLocale dateLocale(tr("en_GB", "locale of the month names in dates"));
+    m_losarNote->setText(
+        tr("Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.")
+            .arg(dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")), note->traditionalYear));
+    // The page has no free room: the note takes the bottom lines of the paragraph box.
+    const QRect box = txtAnimalSunSign->geometry();
+    const int height = m_losarNote->heightForWidth(box.width());
+    m_losarNote->setGeometry(box.left(), box.bottom() + 1 - height, box.width(), height);
+    txtAnimalSunSign->resize(box.width(), box.height() - height - tw(60));
+    m_losarNote->show();
 }
 
 void ResultWindow::TS_Click()

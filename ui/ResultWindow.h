@@ -32,6 +32,7 @@ private:
     void buildMenus();
     void buildControls(QWidget* client);
     void Form_Load();
+    void showLosarNote();
 
     Navigator& m_nav;
     ImageList* imgTibetanAnimalSign = nullptr;
@@ -50,4 +51,5 @@ private:
     GuardedTextEdit* txtWesternSunSign = nullptr;
     GuardedTextEdit* txtAnimalSunSign = nullptr;
     GuardedTextEdit* txtElement = nullptr;
+    QLabel* m_losarNote = nullptr;
 };

@@ -258,6 +258,52 @@ private slots:
         QCOMPARE(control<GuardedTextEdit>(w, "txtElement")->toPlainText(), reading.elementText);
     }
 
+    // ---- the note on a birth before Losar ----
+
+    void losarNote_data()
+    {
+        QTest::addColumn<BirthData>("data");
+        QTest::addColumn<QString>("note");
+        const QString boar = QStringLiteral("Born before Losar (Tibetan New Year, 3 March 1984): in the traditional "
+                                            "reckoning your year is Water-Boar.");
+        QTest::newRow("20 January 1984") << person("January", 20, 1984) << boar;
+        QTest::newRow("2 March 1984, the day before Losar") << person("March", 2, 1984) << boar;
+        QTest::newRow("3 March 1984, Losar") << person("March", 3, 1984) << QString();
+        QTest::newRow("25 March 1984") << person("March", 25, 1984) << QString();
+        QTest::newRow("1 January 1930, traditional year 1929")
+            << person("January", 1, 1930)
+            << QStringLiteral("Born before Losar (Tibetan New Year, 1 March 1930): in the traditional reckoning "
+                              "your year is Earth-Snake.");
+    }
+    void losarNote()
+    {
+        QFETCH(BirthData, data);
+        QFETCH(QString, note);
+        Session s;
+        ResultWindow* w = s.open(data);
+        clickTab(w, 2);
+        auto* label = control<QLabel>(w, "lblLosarNote");
+        auto* paragraph = control<GuardedTextEdit>(w, "txtAnimalSunSign");
+        if (note.isEmpty()) {
+            QVERIFY(!label->isVisible());
+            // Nothing moves: the paragraph box keeps the rectangle its twins have on the other pages.
+            QCOMPARE(paragraph->geometry(), control<GuardedTextEdit>(w, "txtElement")->geometry());
+            return;
+        }
+        QCOMPARE(label->text(), note);
+        // On the animal page, in full and uncovered, so it is read without hovering.
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->parentWidget(), control<QWidget>(w, "Frame1"));
+        QVERIFY(label->parentWidget()->contentsRect().contains(label->geometry()));
+        QVERIFY(!label->geometry().intersects(paragraph->geometry()));
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        QCOMPARE(widgetOnTopAt(label), label);
+        // In the look of the frame's other texts.
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(128, 255, 128));
+        QCOMPARE(label->font().family(), paragraph->font().family());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(100, 0, 110));
+    }
+
     void pictures_fallBackToDesignPictures()
     {
         Session s;
