@@ -1,23 +1,29 @@
-// Start-up benchmark: how long the program takes until its main window is mapped, and
-// how much memory it has used by then, measured against a floor program (an empty
-// Qt Widgets window). Both run on a private Xvfb display with fresh per-user folders;
-// the harness watches the display's root window for the MapNotify of a window with
-// the expected title, so the programs need no change to be measured.
+// Start-up benchmark: how long programs take until their main window is mapped, and
+// how much memory they have used by then, measured against a reference program (the
+// floor). All run on a private Xvfb display with fresh per-user folders, interleaved
+// round by round so that a busy machine weighs on each alike; the harness watches the
+// display's root window for the MapNotify of a window with the expected title, so the
+// programs need no change to be measured.
 //
-// Usage: zarvo_startup_bench --program PATH --floor PATH [options]
-//   --program-title T  title of the program's main window ("Zarvo Tibetan Astrology v2.20")
-//   --floor-title T    title of the floor's window ("Zarvo bench floor")
-//   --runs N           measured runs of each (default 15), alternating program and floor
-//   --warmup N         unmeasured runs of each first (default 2)
-//   --settle MS        time left to the program after its first paint before its peak
+// Usage: zarvo_startup_bench --floor PATH --program PATH [--program PATH ...] [options]
+//   --program PATH     a program to measure; may be given several times
+//   --title T          title of the last program's main window ("Zarvo Tibetan Astrology v2.20")
+//   --label L          name of the last program in the output ("program", "program-2", ...)
+//   --floor PATH       the reference every ratio is taken against
+//   --floor-title T    title of the floor's window ("Zarvo bench text floor")
+//   --runs N           measured runs of each (default 15)
+//   --warmup N         unmeasured rounds first (default 2)
+//   --settle MS        time left to a program after its first paint before its peak
 //                      memory is read (default 200)
 //   --timeout S        seconds to wait for a window before giving up (default 30)
+//   --time-target R    largest time-to-map ratio against the floor (default 1.30)
+//   --memory-target R  largest peak-memory ratio against the floor (default 1.15)
 //   --verbose          print every run
 //   --reuse-config     keep one XDG_CONFIG_HOME per program across runs (a later start, with
 //                      its settings already written) instead of a fresh one for every run
 //   --scratch DIR      where the per-run folders go (default /tmp; its file system matters:
 //                      the program's first start writes its settings file with fdatasync)
-//   --machine          also print one line of key=value figures for scripts
+//   --machine          also print one line of key=value figures per program for scripts
 // Exit code 0 (it is a measurement), 1 when a program or the X server failed to start.
 #include <xcb/xcb.h>
 
@@ -58,27 +64,27 @@ double msBetween(Clock::time_point a, Clock::time_point b)
     return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
-struct Options
-{
-    std::string program;
-    std::string programTitle = "Zarvo Tibetan Astrology v2.20";
-    std::string floor;
-    std::string floorTitle = "Zarvo bench floor";
-    int runs = 15;
-    int warmup = 2;
-    int settleMs = 200;
-    double timeoutSeconds = 30;
-    bool verbose = false;
-    bool machine = false;
-    bool reuseConfig = false;
-    std::string scratch = "/tmp";
-};
-
 struct Subject
 {
     std::string label;
     std::string path;
     std::string title;
+};
+
+struct Options
+{
+    std::vector<Subject> programs;
+    Subject floor{"floor", "", "Zarvo bench text floor"};
+    int runs = 15;
+    int warmup = 2;
+    int settleMs = 200;
+    double timeoutSeconds = 30;
+    double timeTarget = 1.30;
+    double memoryTarget = 1.15;
+    bool verbose = false;
+    bool machine = false;
+    bool reuseConfig = false;
+    std::string scratch = "/tmp";
 };
 
 struct Sample
@@ -95,9 +101,10 @@ struct Sample
 {
     std::fprintf(stderr, "zarvo_startup_bench: %s\n", message);
     std::fprintf(stderr,
-                 "usage: zarvo_startup_bench --program PATH --floor PATH [--program-title T] [--floor-title T]\n"
-                 "       [--runs N] [--warmup N] [--settle MS] [--timeout S] [--reuse-config] [--scratch DIR]\n"
-                 "       [--verbose] [--machine]\n");
+                 "usage: zarvo_startup_bench --floor PATH [--floor-title T]\n"
+                 "       --program PATH [--title T] [--label L] [--program PATH [--title T] [--label L] ...]\n"
+                 "       [--runs N] [--warmup N] [--settle MS] [--timeout S] [--time-target R]\n"
+                 "       [--memory-target R] [--reuse-config] [--scratch DIR] [--verbose] [--machine]\n");
     std::exit(1);
 }
 
@@ -111,14 +118,17 @@ Options parseOptions(int argc, char** argv)
                 usage(("missing value after " + arg).c_str());
             return argv[++i];
         };
-        if (arg == "--program")
-            options.program = value();
-        else if (arg == "--program-title")
-            options.programTitle = value();
-        else if (arg == "--floor")
-            options.floor = value();
+        if (arg == "--program") {
+            const std::string number = options.programs.empty() ? "" : "-" + std::to_string(options.programs.size() + 1);
+            options.programs.push_back({"program" + number, value(), "Zarvo Tibetan Astrology v2.20"});
+        } else if (arg == "--title" || arg == "--program-title" || arg == "--label") {
+            if (options.programs.empty())
+                usage((arg + " names no --program before it").c_str());
+            (arg == "--label" ? options.programs.back().label : options.programs.back().title) = value();
+        } else if (arg == "--floor")
+            options.floor.path = value();
         else if (arg == "--floor-title")
-            options.floorTitle = value();
+            options.floor.title = value();
         else if (arg == "--runs")
             options.runs = std::max(1, std::atoi(value().c_str()));
         else if (arg == "--warmup")
@@ -127,6 +137,10 @@ Options parseOptions(int argc, char** argv)
             options.settleMs = std::max(0, std::atoi(value().c_str()));
         else if (arg == "--timeout")
             options.timeoutSeconds = std::max(1.0, std::atof(value().c_str()));
+        else if (arg == "--time-target")
+            options.timeTarget = std::atof(value().c_str());
+        else if (arg == "--memory-target")
+            options.memoryTarget = std::atof(value().c_str());
         else if (arg == "--verbose" || arg == "-v")
             options.verbose = true;
         else if (arg == "--machine")
@@ -138,8 +152,14 @@ Options parseOptions(int argc, char** argv)
         else
             usage(("unknown argument " + arg).c_str());
     }
-    if (options.program.empty() || options.floor.empty())
+    if (options.programs.empty() || options.floor.path.empty())
         usage("--program and --floor are required");
+    for (size_t i = 0; i < options.programs.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (options.programs[i].label == options.programs[j].label || options.programs[i].label == "floor")
+                usage(("two programs are labelled " + options.programs[i].label).c_str());
+        }
+    }
     return options;
 }
 
@@ -584,6 +604,11 @@ double quantile(std::vector<double> v, double q)
     return v[below] + (v[above] - v[below]) * (position - double(below));
 }
 
+double hwmMiB(const Sample& s)
+{
+    return s.hwmKiB >= 0 ? double(s.hwmKiB) / 1024.0 : NAN;
+}
+
 struct Summary
 {
     double mapMedian, mapMin, mapMax, mapQ1, mapQ3;
@@ -600,7 +625,7 @@ Summary summarise(const std::vector<Sample>& samples)
         paint.push_back(s.paintMs);
         cpu.push_back(s.cpuMs);
         wait.push_back(s.waitMs);
-        hwm.push_back(s.hwmKiB >= 0 ? double(s.hwmKiB) / 1024.0 : NAN);
+        hwm.push_back(hwmMiB(s));
         maxRss.push_back(s.maxRssKiB > 0 ? double(s.maxRssKiB) / 1024.0 : NAN);
     }
     return {median(map),   quantile(map, 0),   quantile(map, 1),  quantile(map, 0.25), quantile(map, 0.75),
@@ -608,15 +633,57 @@ Summary summarise(const std::vector<Sample>& samples)
             quantile(cpu, 0.75), median(wait), median(hwm), median(maxRss)};
 }
 
-void printSummary(const char* label, const Summary& s, size_t count)
+void printSummary(const std::string& label, const Summary& s, size_t count)
 {
-    std::printf("%-8s runs %zu\n", label, count);
+    std::printf("%s: runs %zu\n", label.c_str(), count);
     std::printf("  window mapped : median %7.1f ms   min %7.1f   q1 %7.1f   q3 %7.1f   max %7.1f   (IQR %.1f ms)\n",
                 s.mapMedian, s.mapMin, s.mapQ1, s.mapQ3, s.mapMax, s.mapQ3 - s.mapQ1);
     std::printf("  first paint   : median %7.1f ms   min %7.1f   max %7.1f\n", s.paintMedian, s.paintMin, s.paintMax);
     std::printf("  CPU to map    : median %7.1f ms   q1 %7.1f   q3 %7.1f   (waiting for a CPU: median %.1f ms)\n",
                 s.cpuMedian, s.cpuQ1, s.cpuQ3, s.waitMedian);
     std::printf("  peak memory   : median VmHWM %.1f MiB   (ru_maxrss %.1f MiB)\n", s.hwmMedianMiB, s.maxRssMedianMiB);
+}
+
+struct Difference
+{
+    double median;
+    double low, high;  // 95 % confidence interval of the median
+};
+
+// The median of differences with its distribution-free confidence interval: the order
+// statistics k and n+1-k that bracket the median with 95 % confidence, k from the
+// binomial distribution of how many differences fall below the median.
+Difference medianWithInterval(std::vector<double> v)
+{
+    v.erase(std::remove_if(v.begin(), v.end(), [](double x) { return std::isnan(x); }), v.end());
+    if (v.empty())
+        return {NAN, NAN, NAN};
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    size_t k = 0;  // the interval runs from the k-th smallest to the k-th largest
+    double cumulative = 0;
+    for (size_t j = 0; j < n; ++j) {
+        const double logPmf = std::lgamma(double(n) + 1) - std::lgamma(double(j) + 1) - std::lgamma(double(n - j) + 1)
+                              - double(n) * std::log(2.0);
+        cumulative += std::exp(logPmf);
+        if (cumulative > 0.025)
+            break;
+        k = j + 1;
+    }
+    if (k == 0)
+        return {median(v), v.front(), v.back()};
+    return {median(v), v[k - 1], v[n - k]};
+}
+
+// Rounds in which both ran: within a round a load that came and went weighs on both,
+// so the differences keep less of it than the medians of each do.
+Difference pairedDifference(const std::vector<Sample>& first, const std::vector<Sample>& other,
+                            double (*field)(const Sample&))
+{
+    std::vector<double> differences;
+    for (size_t i = 0; i < std::min(first.size(), other.size()); ++i)
+        differences.push_back(field(other[i]) - field(first[i]));
+    return medianWithInterval(differences);
 }
 
 std::string firstLineWith(const char* file, const char* prefix)
@@ -639,9 +706,11 @@ int main(int argc, char** argv)
     const Options options = parseOptions(argc, argv);
     std::signal(SIGPIPE, SIG_IGN);
 
-    for (const std::string& path : {options.program, options.floor}) {
-        if (access(path.c_str(), X_OK) != 0) {
-            std::fprintf(stderr, "zarvo_startup_bench: %s is not an executable\n", path.c_str());
+    std::vector<Subject> subjects = options.programs;
+    subjects.push_back(options.floor);
+    for (const Subject& subject : subjects) {
+        if (access(subject.path.c_str(), X_OK) != 0) {
+            std::fprintf(stderr, "zarvo_startup_bench: %s is not an executable\n", subject.path.c_str());
             return 1;
         }
     }
@@ -670,34 +739,36 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const Subject program{"program", options.program, options.programTitle};
-    const Subject floor{"floor", options.floor, options.floorTitle};
     std::printf("display %s, %ld CPUs, %s\n", server->display.c_str(), sysconf(_SC_NPROCESSORS_ONLN),
                 firstLineWith("/proc/cpuinfo", "model name").c_str());
-    std::printf("program: %s (\"%s\")\nfloor:   %s (\"%s\")\n", program.path.c_str(), program.title.c_str(),
-                floor.path.c_str(), floor.title.c_str());
-    std::printf("%d warm-up and %d measured runs of each, alternating; %s XDG_CONFIG_HOME under %s\n",
+    for (const Subject& subject : subjects)
+        std::printf("%-10s %s (\"%s\")\n", (subject.label + ":").c_str(), subject.path.c_str(), subject.title.c_str());
+    std::printf("%d warm-up and %d measured rounds, each running every program once, the order turning by one "
+                "each round; %s XDG_CONFIG_HOME under %s\n",
                 options.warmup, options.runs, options.reuseConfig ? "one reused" : "a fresh", scratch);
     std::fflush(stdout);
 
     Runner runner(options, c, server->display, scratch);
-    std::vector<Sample> programSamples, floorSamples;
+    std::vector<std::vector<Sample>> samples(subjects.size());
     bool failed = false;
-    for (int i = 0; i < options.warmup + options.runs && !failed; ++i) {
-        const bool measured = i >= options.warmup;
-        for (const Subject* subject : {&program, &floor}) {
-            const std::optional<Sample> sample = runner.run(*subject);
+    for (int round = 0; round < options.warmup + options.runs && !failed; ++round) {
+        const bool measured = round >= options.warmup;
+        // Turning the order keeps any one program from always following the same one.
+        for (size_t k = 0; k < subjects.size(); ++k) {
+            const size_t index = (size_t(round) + k) % subjects.size();
+            const Subject& subject = subjects[index];
+            const std::optional<Sample> sample = runner.run(subject);
             if (!sample) {
                 failed = true;
                 break;
             }
             if (options.verbose)
-                std::printf("%s %-7s map %7.1f ms  paint %7.1f ms  cpu %6.1f ms  wait %5.1f ms  VmHWM %6ld KiB  "
+                std::printf("%s %-14s map %7.1f ms  paint %7.1f ms  cpu %6.1f ms  wait %5.1f ms  VmHWM %6ld KiB  "
                             "ru_maxrss %6ld KiB\n",
-                            measured ? "run   " : "warmup", subject->label.c_str(), sample->mapMs, sample->paintMs,
+                            measured ? "run   " : "warmup", subject.label.c_str(), sample->mapMs, sample->paintMs,
                             sample->cpuMs, sample->waitMs, sample->hwmKiB, sample->maxRssKiB);
             if (measured)
-                (subject == &program ? programSamples : floorSamples).push_back(*sample);
+                samples[index].push_back(*sample);
         }
     }
 
@@ -709,24 +780,47 @@ int main(int argc, char** argv)
     if (failed)
         return 1;
 
-    const Summary p = summarise(programSamples);
-    const Summary f = summarise(floorSamples);
+    std::vector<Summary> summaries;
+    for (const std::vector<Sample>& s : samples)
+        summaries.push_back(summarise(s));
+    const Summary& f = summaries.back();
     std::printf("\n");
-    printSummary("program", p, programSamples.size());
-    printSummary("floor", f, floorSamples.size());
-    std::printf("\n");
-    std::printf("first paint ratio: %.2f\n", p.paintMedian / f.paintMedian);
-    std::printf("CPU to map ratio: %.2f\n", p.cpuMedian / f.cpuMedian);
-    std::printf("startup time ratio: %.2f (target <= 1.20)\n", p.mapMedian / f.mapMedian);
-    std::printf("peak memory ratio: %.2f (target <= 1.30)\n", p.hwmMedianMiB / f.hwmMedianMiB);
-    if (options.machine)
-        std::printf("figures: program_map_ms=%.2f program_map_iqr_ms=%.2f program_paint_ms=%.2f program_hwm_mib=%.2f "
-                    "floor_map_ms=%.2f floor_map_iqr_ms=%.2f floor_paint_ms=%.2f floor_hwm_mib=%.2f "
-                    "program_cpu_ms=%.2f program_wait_ms=%.2f floor_cpu_ms=%.2f floor_wait_ms=%.2f "
-                    "time_ratio=%.3f paint_ratio=%.3f memory_ratio=%.3f\n",
-                    p.mapMedian, p.mapQ3 - p.mapQ1, p.paintMedian, p.hwmMedianMiB, f.mapMedian, f.mapQ3 - f.mapQ1,
-                    f.paintMedian, f.hwmMedianMiB, p.cpuMedian, p.waitMedian, f.cpuMedian, f.waitMedian,
-                    p.mapMedian / f.mapMedian, p.paintMedian / f.paintMedian,
-                    p.hwmMedianMiB / f.hwmMedianMiB);
+    for (size_t i = 0; i < subjects.size(); ++i)
+        printSummary(subjects[i].label, summaries[i], samples[i].size());
+
+    std::printf("\nagainst the floor (time target <= %.2f, memory target <= %.2f):\n", options.timeTarget,
+                options.memoryTarget);
+    for (size_t i = 0; i + 1 < subjects.size(); ++i) {
+        const Summary& p = summaries[i];
+        const double time = p.mapMedian / f.mapMedian;
+        const double memory = p.hwmMedianMiB / f.hwmMedianMiB;
+        std::printf("  %-14s startup time ratio %.2f (%s), peak memory ratio %.2f (%s), CPU to map ratio %.2f, "
+                    "first paint ratio %.2f\n",
+                    subjects[i].label.c_str(), time, time <= options.timeTarget ? "met" : "not met", memory,
+                    memory <= options.memoryTarget ? "met" : "not met", p.cpuMedian / f.cpuMedian,
+                    p.paintMedian / f.paintMedian);
+    }
+    if (options.programs.size() > 1) {
+        std::printf("\nagainst %s, median of the differences within a round:\n", subjects[0].label.c_str());
+        std::printf("  (95 %% confidence intervals in brackets)\n");
+        for (size_t i = 1; i + 1 < subjects.size(); ++i) {
+            const Difference map = pairedDifference(samples[0], samples[i], [](const Sample& s) { return s.mapMs; });
+            const Difference cpu = pairedDifference(samples[0], samples[i], [](const Sample& s) { return s.cpuMs; });
+            const Difference memory = pairedDifference(samples[0], samples[i], hwmMiB);
+            std::printf("  %-14s window mapped %+6.2f ms [%+.2f, %+.2f]   CPU to map %+6.2f ms [%+.2f, %+.2f]   "
+                        "peak memory %+5.2f MiB [%+.2f, %+.2f]\n",
+                        subjects[i].label.c_str(), map.median, map.low, map.high, cpu.median, cpu.low, cpu.high,
+                        memory.median, memory.low, memory.high);
+        }
+    }
+    if (options.machine) {
+        for (size_t i = 0; i < subjects.size(); ++i) {
+            const Summary& p = summaries[i];
+            std::printf("figures: label=%s map_ms=%.2f map_iqr_ms=%.2f paint_ms=%.2f cpu_ms=%.2f wait_ms=%.2f "
+                        "hwm_mib=%.2f time_ratio=%.3f memory_ratio=%.3f\n",
+                        subjects[i].label.c_str(), p.mapMedian, p.mapQ3 - p.mapQ1, p.paintMedian, p.cpuMedian,
+                        p.waitMedian, p.hwmMedianMiB, p.mapMedian / f.mapMedian, p.hwmMedianMiB / f.hwmMedianMiB);
+        }
+    }
     return 0;
 }
