@@ -10,7 +10,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+#ifndef ZARVO_PLATFORM_STYLE
     QApplication::setStyle(Look::createStyle());
+#endif
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Look::applicationIcon());

@@ -1,5 +1,33 @@
 #pragma once
 
+#ifdef ZARVO_PLAIN_LINKS
+#include <QLabel>
+
+// A link: bold, underlined text with a pointing-hand pointer, clicked on release or with
+// Enter or Space.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
+
+    // Of two links lying over each other, only the one in front can be seen, clicked
+    // or reached with the keyboard.
+    static void bringToFront(LinkLabel* front, LinkLabel* behind);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+#else
 #include <QWidget>
 
 // A link: bold, underlined text with a pointing-hand pointer, clicked on release or with
@@ -54,3 +82,4 @@ private:
     bool m_wordWrap = false;
     bool m_pressed = false;
 };
+#endif

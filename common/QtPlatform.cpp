@@ -122,6 +122,11 @@ void QtPlatform::clearClipboard()
         clipboard->clear(QClipboard::Selection);
 }
 
+#ifdef ZARVO_LINKED_PRINTING
+extern "C" bool zarvo_print_document(QTextDocument* document, const QString* documentName);
+#endif
+
+#ifndef ZARVO_LINKED_PRINTING
 namespace {
 
 // Beside the program in the build tree, in its library folder once installed.
@@ -138,10 +143,15 @@ PrintModule::Function loadPrintModule()
 }
 
 } // namespace
+#endif
 
 bool QtPlatform::printDocument(QTextDocument& document)
 {
+#ifdef ZARVO_LINKED_PRINTING
+    static const PrintModule::Function print = zarvo_print_document;
+#else
     static const PrintModule::Function print = loadPrintModule();
+#endif
     const QString documentName = QString::fromLatin1(BuildSettings::ApplicationTitle);
     return print && print(&document, &documentName);
 }
