@@ -134,3 +134,12 @@ app_start
 wait_windows frmMain
 cmp -s "$settings" "$E2E_TMP/before.ini" || fail "an unreadable stored date was changed"
 app_stop
+
+# 6. A FIFO that nobody writes in the settings file's place counts as an unreadable
+#    store: the program starts without a question and leaves the FIFO as it is.
+rm -f "$settings"
+mkfifo "$settings"
+app_start
+wait_windows frmMain
+[ -p "$settings" ] || fail "the FIFO in the settings file's place was replaced"
+app_stop
