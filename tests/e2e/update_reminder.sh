@@ -117,13 +117,7 @@ focus_window "$box"
 key y
 wait_windows frmMain
 assert_eq "$(stored_date)" "$today_text" "stored date after answering Yes"
-wait_file "$BROWSER_LOG"
-deadline=$((SECONDS + E2E_TIMEOUT))
-until [ -s "$BROWSER_LOG" ]; do
-    [ $SECONDS -lt $deadline ] || fail "answering Yes opened no web page"
-    sleep 0.05
-done
-assert_eq "$(cat "$BROWSER_LOG")" "https://www.ovanthesoftwares.com/zarvo-free-tibetan-astrology/ssd.php?page=download-web-page" \
+assert_eq "$(wait_browser "answering Yes")" "https://www.ovanthesoftwares.com/zarvo-free-tibetan-astrology/ssd.php?page=download-web-page" \
     "page opened by answering Yes"
 app_stop
 
