@@ -170,8 +170,23 @@ QString QtPlatform::settingsFilePath()
            + QStringLiteral("/Ovanthe Softwares/") + executableBaseName() + QStringLiteral(".ini");
 }
 
+namespace {
+
+// QSettings would wait for good on a FIFO that nobody writes, before any window is
+// shown. Anything but a plain file in the store's place (a FIFO, a device, a folder)
+// makes the store unreadable, and it is left as it is.
+bool settingsStoreUsable()
+{
+    const QFileInfo store(QtPlatform::settingsFilePath());
+    return !store.exists() || store.isFile();
+}
+
+} // namespace
+
 QString QtPlatform::readSetting(const QString& key)
 {
+    if (!settingsStoreUsable())
+        return {};
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Settings"));
     return UnscrambleTextFromSettings(settings.value(ScrambleTextForSettings(key)).toString());
@@ -179,6 +194,8 @@ QString QtPlatform::readSetting(const QString& key)
 
 void QtPlatform::writeSetting(const QString& key, const QString& value)
 {
+    if (!settingsStoreUsable())
+        return;
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(ScrambleTextForSettings(key), ScrambleTextForSettings(value));

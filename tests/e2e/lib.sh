@@ -14,6 +14,7 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-15}   # seconds for one wait, unless a call says othe
 
 E2E_NAME=$(basename "$0" .sh)
 E2E_TMP=""
+BROWSER_PIDS=""
 E2E_XVFB_PID=""
 E2E_APP_PIDS=()
 E2E_SHOT_NO=0
@@ -47,17 +48,26 @@ e2e_init() {
     RUNTIME_DIR="$E2E_TMP/runtime"
     WORK="$E2E_TMP/work"
     BROWSER_LOG="$E2E_TMP/browser.log"
+    BROWSER_PIDS="$E2E_TMP/browser.pids"
     : >"$BROWSER_LOG"
-    # No real browser: whatever the program opens is only written down.
-    local opener
+    make_browser
+    start_display
+}
+
+# make_browser [stays]: no real browser; whatever the program opens is only written
+# down. With "stays" the stand-in then keeps running, as a real browser does after
+# the program has ended, until the test ends (its pids go to BROWSER_PIDS).
+make_browser() {
+    local opener last=""
+    [ "${1:-}" = stays ] && last="echo \$\$ >>'$BROWSER_PIDS'; exec sleep 600"
     for opener in xdg-open browser; do
         cat >"$E2E_TMP/bin/$opener" <<EOF
 #!/bin/sh
 printf '%s\n' "\$1" >>"$BROWSER_LOG"
+$last
 EOF
         chmod +x "$E2E_TMP/bin/$opener"
     done
-    start_display
 }
 
 # start_display: a private Xvfb; -displayfd lets the server pick a free number itself.
@@ -111,6 +121,11 @@ e2e_cleanup() {
     for pid in "${E2E_APP_PIDS[@]}"; do
         kill -9 "$pid" 2>/dev/null
     done
+    if [ -n "$E2E_TMP" ] && [ -f "$BROWSER_PIDS" ]; then
+        while read -r pid; do
+            kill "$pid" 2>/dev/null
+        done <"$BROWSER_PIDS"
+    fi
     if [ -n "$E2E_XVFB_PID" ]; then
         kill "$E2E_XVFB_PID" 2>/dev/null
         wait "$E2E_XVFB_PID" 2>/dev/null
@@ -449,6 +464,19 @@ assert_same_bytes() {
         fail "$3: $1 differs from what was expected"
     fi
 }
+
+# wait_content PATH WHAT: waits until a file has something in it and prints it.
+wait_content() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until [ -s "$1" ]; do
+        [ $SECONDS -lt $deadline ] || fail "$2 within ${E2E_TIMEOUT}s"
+        sleep 0.05
+    done
+    cat "$1"
+}
+
+# wait_browser WHAT: waits until a web page has been opened and prints the addresses.
+wait_browser() { wait_content "$BROWSER_LOG" "$1: no web page was opened"; }
 
 assert_no_browser() {
     [ ! -s "$BROWSER_LOG" ] || fail "a web page was opened unexpectedly: $(tr '\n' ' ' <"$BROWSER_LOG")"
