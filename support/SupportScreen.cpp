@@ -9,8 +9,11 @@
 #include "PromoTexts.h"
 #include "WebAddress.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,7 +43,7 @@ SupportScreen::SupportScreen(Navigator& navigator)
     m_ui->setupUi(this);
     setWindowRole(objectName());  // lets desktop tools tell the windows apart
     // Shown while the user moves between the work windows, it must not take the
-    // keyboard from them.
+    // keyboard from them; see takeKeyboardIfAlone().
     setAttribute(Qt::WA_ShowWithoutActivating);
     Look::applyWindowLook(this);
 
@@ -132,6 +135,30 @@ void SupportScreen::submit()
 void SupportScreen::quitProgram()
 {
     m_nav.quitApplication();
+}
+
+void SupportScreen::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The screen is shown from a work window's closing, while that window is still on
+    // screen; whether the screen is left alone is known once the closing is over.
+    QMetaObject::invokeMethod(this, &SupportScreen::takeKeyboardIfAlone, Qt::QueuedConnection);
+}
+
+void SupportScreen::takeKeyboardIfAlone()
+{
+    // As the program's only window the screen takes the keyboard itself: no window of
+    // the program is left to hand it on, and without it even Alt+X would reach nothing.
+    // Activation gives the focus to the first control in the tab order.
+    if (!isVisible())
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool alone = std::none_of(windows.begin(), windows.end(), [this](const QWidget* window) {
+        return window != this && window->isVisible()
+               && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
+    });
+    if (alone)
+        activateWindow();
 }
 
 void SupportScreen::closeEvent(QCloseEvent* event)

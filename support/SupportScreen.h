@@ -33,11 +33,13 @@ public slots:
     void quitProgram();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void openHomePage(bool ticked);
+    void takeKeyboardIfAlone();
 
     std::unique_ptr<Ui::SupportScreen> m_ui;
     Navigator& m_nav;
