@@ -67,13 +67,16 @@ SupportScreen::SupportScreen(Navigator& navigator)
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &SupportScreen::submit);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
-    // A box's placeholder is the text it starts with (the message's without its line
-    // break): an ordinary text that the focus clears and brings back, not a grey hint.
+    // A box's placeholder is the text the form gives it: an ordinary text that the
+    // focus clears and brings back, not a grey hint.
     for (QObject* box : std::initializer_list<QObject*>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
                                                         m_ui->txtFriendEmail, m_ui->txtMessage}) {
-        m_placeholders.insert(box, textOf(box).trimmed());
+        m_placeholders.insert(box, textOf(box));
         box->installEventFilter(this);
     }
+    // The message starts with a line break after its placeholder, so that an untouched
+    // message counts as written.
+    setTextOf(m_ui->txtMessage, m_placeholders.value(m_ui->txtMessage) + QStringLiteral("\r\n"));
 }
 
 SupportScreen::~SupportScreen() = default;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -37,6 +38,17 @@ void focusOut(QWidget* box)
     QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(box, &event);
 }
+
+// Shows every text in brackets, as a language other than English would change it.
+class BracketingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return u'[' + QString::fromUtf8(source) + u']';
+    }
+};
 
 const char* const Boxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
 
@@ -466,6 +478,24 @@ private slots:
         QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), name);
         QCOMPARE(control<QLineEdit>(screen, "txtFriendEmail")->text(), friendEmail);
         QCOMPARE(s.platform.exits, 0);
+        s.app.quitApplication();
+    }
+
+    void submit_translatedPlaceholdersCountAsMissing()
+    {
+        BracketingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        Session s;
+        SupportScreen* screen = s.show();
+        QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), QStringLiteral("[Your Name]"));
+        control<QLineEdit>(screen, "txtEmail")->setText(QStringLiteral("tom@example.com"));
+        control<QLineEdit>(screen, "txtFriendEmail")->setText(QStringLiteral("ann@example.org"));
+        s.submit();
+        control<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Your Name"));  // a name in this language
+        s.submit();
+        QCOMPARE(s.platform.messageTexts(),
+                 (QStringList{QStringLiteral("[Please Enter Your Name]"), QStringLiteral("[Please Enter Your Friend's Name]")}));
+        QVERIFY(s.platform.openedUrls.isEmpty());
         s.app.quitApplication();
     }
 
