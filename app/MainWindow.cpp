@@ -85,10 +85,9 @@ void MainWindow::buildControls()
     column->setSpacing(10);
 
     auto* label14 = new LinkLabel(QStringLiteral("Label14"), client);
-    label14->setText(PromoTexts::text("forum-invitation"));
+    PromoTexts::showLink(label14, PromoTexts::ForumInvitation, m_nav);
     label14->setAlignment(Qt::AlignCenter);
     Look::setTextColour(label14, Look::LightYellow);
-    connect(label14, &LinkLabel::clicked, this, [this] { m_nav.openWebPage(QStringLiteral("home-page")); });
     column->addWidget(label14, 0, Qt::AlignHCenter);
 
     // A heading with the emblem, so the window reads as the program's own.
@@ -187,14 +186,13 @@ void MainWindow::buildControls()
     const struct
     {
         const char* name;
-        const char* text;
-        const char* pageKey;
+        PromoTexts::Link promo;
         LinkLabel** label;
-    } promos[] = {{"lblCobrand", "cobrand", "co-brand", &lblCobrand},
-                  {"lblFullBrand", "fullbrand", "fully-branded", &lblFullBrand}};
+    } promos[] = {{"lblCobrand", PromoTexts::CoBrand, &lblCobrand},
+                  {"lblFullBrand", PromoTexts::FullBrand, &lblFullBrand}};
     for (const auto& promo : promos) {
         auto* link = new LinkLabel(QLatin1String(promo.name), fraFullBrand);
-        link->setText(PromoTexts::text(promo.text));
+        PromoTexts::showLink(link, promo.promo, m_nav);
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
         link->setAutoFillBackground(true);
@@ -203,8 +201,6 @@ void MainWindow::buildControls()
         link->setPalette(palette);
         stack->addWidget(link);
         *promo.label = link;
-        const QString key = QLatin1String(promo.pageKey);
-        connect(link, &LinkLabel::clicked, this, [this, key] { m_nav.openWebPage(key); });
     }
     column->addWidget(fraFullBrand);
     setTabOrder(txtName, optMale);

@@ -64,6 +64,11 @@ LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
+LinkLabel::LinkLabel(QWidget* parent)
+    : LinkLabel(QString(), parent)
+{
+}
+
 void LinkLabel::setText(const QString& text)
 {
     if (text == m_text)

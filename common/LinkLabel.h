@@ -11,6 +11,7 @@ class LinkLabel : public QWidget
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
     explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);  // for forms, which name it afterwards
 
     QString text() const { return m_text; }
     void setText(const QString& text);

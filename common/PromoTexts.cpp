@@ -1,5 +1,7 @@
 #include "PromoTexts.h"
 
+#include "LinkLabel.h"
+#include "Navigator.h"
 #include "WebAddress.h"
 
 #include <QFile>
@@ -15,6 +17,13 @@ QString text(const char* name)
     content.replace(QStringLiteral("{site}"), WebAddress::siteDisplay());
     content.replace(QStringLiteral("{forum}"), WebAddress::forumDisplay());
     return content;
+}
+
+void showLink(LinkLabel* label, const Link& link, Navigator& navigator)
+{
+    label->setText(text(link.text));
+    QObject::connect(label, &LinkLabel::clicked, label,
+                     [&navigator, pageKey = QString::fromLatin1(link.pageKey)] { navigator.openWebPage(pageKey); });
 }
 
 } // namespace PromoTexts

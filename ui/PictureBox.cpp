@@ -33,6 +33,11 @@ PictureBox::PictureBox(const QString& objectName, QWidget* parent)
     setObjectName(objectName);
 }
 
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
 void PictureBox::setPicture(const QString& resource)
 {
     if (resource == m_resource)

@@ -28,6 +28,7 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
+    explicit PictureBox(QWidget* parent = nullptr);  // for forms, which name it afterwards
     void setPicture(const QString& resource);
     QString picture() const { return m_resource; }
     // Shows the icon's best-fitting size instead of a picture.

@@ -51,16 +51,14 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     RTB->setPalette(palette);
 
     auto* label4 = new LinkLabel(QStringLiteral("Label4"), this);
-    label4->setText(PromoTexts::text("fullbrand"));
+    PromoTexts::showLink(label4, PromoTexts::FullBrand, m_nav);
     label4->setWordWrap(true);
     label4->setAlignment(Qt::AlignCenter);
     label4->setGeometry(tw(30), tw(6915), tw(7665), tw(675));
     Look::setTextColour(label4, Look::LightYellow);
-    connect(label4, &LinkLabel::clicked, this, [this] { m_nav.openWebPage(QStringLiteral("fully-branded")); });
     WindowParts::centredLink(this, m_nav, QStringLiteral("Label1"), WindowParts::visitCaption(), 180,
                              QStringLiteral("home-page"));
-    WindowParts::centredLink(this, m_nav, QStringLiteral("Label14"), PromoTexts::text("forum-invitation"), 0,
-                             QStringLiteral("home-page"));
+    WindowParts::centredLink(this, m_nav, QStringLiteral("Label14"), PromoTexts::ForumInvitation, 0);
     Form_Load();
     RTB->setFocus();
 }

@@ -132,19 +132,16 @@ void ResultWindow::buildControls(QWidget* client)
     const struct
     {
         const char* name;
-        const char* text;
-        const char* pageKey;
-    } promos[] = {{"lblFullBrand", "fullbrand", "fully-branded"}, {"lblCobrand", "cobrand", "co-brand"}};
+        PromoTexts::Link promo;
+    } promos[] = {{"lblFullBrand", PromoTexts::FullBrand}, {"lblCobrand", PromoTexts::CoBrand}};
     for (const auto& promo : promos) {
         auto* link = new LinkLabel(QLatin1String(promo.name), frame5);
-        link->setText(PromoTexts::text(promo.text));
+        PromoTexts::showLink(link, promo.promo, m_nav);
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         link->setGeometry(tw(120), tw(120), tw(5745), tw(855));
         Look::setTextColour(link, Look::LightYellow);
         Look::setBackground(link, Look::Background);  // the label in front hides the other
-        const QString key = QLatin1String(promo.pageKey);
-        connect(link, &LinkLabel::clicked, this, [this, key] { m_nav.openWebPage(key); });
     }
 
     // lblCobrand, created last, lies on top.
@@ -219,8 +216,7 @@ void ResultWindow::buildControls(QWidget* client)
 
     auto* label3 = centredLink(client, m_nav, QStringLiteral("Label3"), visitCaption(), 240, QStringLiteral("home-page"));
     Look::setTextColour(label3, Look::White);
-    auto* label14 = centredLink(client, m_nav, QStringLiteral("Label14"), PromoTexts::text("forum-invitation"), 0,
-                                QStringLiteral("home-page"));
+    auto* label14 = centredLink(client, m_nav, QStringLiteral("Label14"), PromoTexts::ForumInvitation, 0);
     Look::setTextColour(label14, Look::White);
 }
 

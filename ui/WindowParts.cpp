@@ -39,6 +39,11 @@ LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, con
     return link;
 }
 
+LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const PromoTexts::Link& promo, int topTw)
+{
+    return centredLink(parent, nav, name, PromoTexts::text(promo.text), topTw, QLatin1String(promo.pageKey));
+}
+
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
 {
     auto* box = new QGroupBox(caption, parent);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PromoTexts.h"
+
 #include <QColor>
 #include <QString>
 
@@ -19,6 +21,8 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int lef
 // A link label opening pageKey, centred horizontally in parent at topTw.
 LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const QString& text,
                        int topTw, const QString& pageKey);
+// A promotional link, centred horizontally in parent at topTw.
+LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const PromoTexts::Link& promo, int topTw);
 // A captioned frame in the window colour, caption drawn in colour.
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QColor& colour);
 // "Click Here To Visit <site> Now".

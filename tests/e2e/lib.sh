@@ -274,6 +274,16 @@ focus_window() {
     done
 }
 
+# wait_focus ID WHAT: waits until the window has the keyboard focus without anyone
+# giving it (for a window that must take the focus itself).
+wait_focus() {
+    local id=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]; do
+        [ $SECONDS -lt $deadline ] || fail "$2 did not take the keyboard focus within ${E2E_TIMEOUT}s"
+        sleep 0.05
+    done
+}
+
 # click ID X Y: a left click at a point inside the window.
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1

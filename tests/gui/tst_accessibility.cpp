@@ -3,9 +3,9 @@
 #include "FakePlatform.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
-#include "NagScreen.h"
 #include "ReportWindow.h"
 #include "ResultWindow.h"
+#include "SupportScreen.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

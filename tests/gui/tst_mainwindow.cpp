@@ -6,10 +6,10 @@
 #include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
-#include "NagScreen.h"
 #include "ReadingFile.h"
 #include "ResultWindow.h"
 #include "Scramble.h"
+#include "SupportScreen.h"
 #include "WebAddress.h"
 
 #include <QAction>

@@ -7,10 +7,10 @@
 #include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
-#include "NagScreen.h"
 #include "PictureBox.h"
 #include "QtPlatform.h"
 #include "ResultWindow.h"
+#include "SupportScreen.h"
 #include "WebAddress.h"
 
 #include <QAction>

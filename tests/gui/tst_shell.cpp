@@ -6,12 +6,12 @@
 #include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
-#include "NagScreen.h"
 #include "QtPlatform.h"
 #include "ResultWindow.h"
 #include "Scramble.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "SupportScreen.h"
 #include "UpdateReminder.h"
 #include "WebAddress.h"
 
@@ -120,7 +120,7 @@ private slots:
         app.hideSupportScreen();
         QPointer<MainWindow> main = app.mainWindow();
         QPointer<ResultWindow> result = app.resultWindow();
-        QPointer<NagScreen> support = app.supportScreen();
+        QPointer<SupportScreen> support = app.supportScreen();
         QVERIFY(main && result && support);
         QVERIFY(main->isVisible() && result->isVisible() && !support->isVisible());
         ShowCounter shown;
@@ -158,10 +158,10 @@ private slots:
         app.showMainWindow();
         app.mainWindow()->close();
         processDeletes();
-        QPointer<NagScreen> support = app.supportScreen();
+        QPointer<SupportScreen> support = app.supportScreen();
         QVERIFY(support && support->isVisible());
         if (viaButton)
-            support->cmdClose_Click();
+            support->quitProgram();
         else
             support->close();
         QCOMPARE(platform.exits, 1);

@@ -5,9 +5,9 @@
 #include "GuiTestHelpers.h"
 #include "LinkLabel.h"
 #include "MainWindow.h"
-#include "NagScreen.h"
 #include "PromoTexts.h"
 #include "ResultWindow.h"
+#include "SupportScreen.h"
 #include "WebAddress.h"
 
 #include <QApplication>
@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -38,6 +39,17 @@ void focusOut(QWidget* box)
     QApplication::sendEvent(box, &event);
 }
 
+// Shows every text in brackets, as a language other than English would change it.
+class BracketingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return u'[' + QString::fromUtf8(source) + u']';
+    }
+};
+
 const char* const Boxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
 
 struct Session
@@ -45,7 +57,7 @@ struct Session
     FakePlatform platform;
     Application app{platform};
 
-    NagScreen* show(float r = 0.0f)
+    SupportScreen* show(float r = 0.0f)
     {
         platform.randoms.enqueue(r);
         app.showSupportScreen();
@@ -53,7 +65,7 @@ struct Session
     }
     void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail)
     {
-        NagScreen* s = app.supportScreen();
+        SupportScreen* s = app.supportScreen();
         control<QLineEdit>(s, "txtName")->setText(name);
         control<QLineEdit>(s, "txtEmail")->setText(email);
         control<QLineEdit>(s, "txtFriendName")->setText(friendName);
@@ -91,10 +103,10 @@ private slots:
     {
         QFETCH(float, r);
         QFETCH(int, paragraph);
-        QCOMPARE(NagScreen::paragraphFor(r), paragraph);
+        QCOMPARE(SupportScreen::paragraphFor(r), paragraph);
 
         Session s;
-        NagScreen* screen = s.show(r);
+        SupportScreen* screen = s.show(r);
         const QString name = QStringLiteral("nag-%1").arg(paragraph);
         QCOMPARE(control<QLabel>(screen, "Label2")->text(), PromoTexts::text(qPrintable(name)));
         QVERIFY(s.platform.seeds >= 1);
@@ -114,7 +126,7 @@ private slots:
     void paragraph_sameAfterHideAndShow()
     {
         Session s;
-        NagScreen* screen = s.show(0.6f);
+        SupportScreen* screen = s.show(0.6f);
         s.platform.randoms.enqueue(0.1f);  // a new draw would pick another paragraph
         const QString shown = control<QLabel>(screen, "Label2")->text();
         QCOMPARE(shown, PromoTexts::text("nag-2"));
@@ -141,7 +153,7 @@ private slots:
         s.app.mainWindow()->close();
         s.app.hideSupportScreen();
         processDeletes();
-        QPointer<NagScreen> screen = s.app.supportScreen();
+        QPointer<SupportScreen> screen = s.app.supportScreen();
         QVERIFY(screen);
         QVERIFY(!screen->isVisible());
         control<QLineEdit>(screen, "txtFriendName")->setText(QStringLiteral("Typed earlier"));
@@ -163,7 +175,7 @@ private slots:
     void window_lookAndStartTexts()
     {
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
@@ -234,7 +246,7 @@ private slots:
     void focus_realFocusChanges()
     {
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         QApplication::setActiveWindow(screen);
         if (!screen->isActiveWindow())
             QSKIP("this platform cannot activate the window");
@@ -269,7 +281,7 @@ private slots:
     void focus_hiddenMessageBox()
     {
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         auto* message = control<QTextEdit>(screen, "txtMessage");
         focusIn(message);
         QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));  // not exactly the placeholder
@@ -333,7 +345,7 @@ private slots:
     void nameBoxes_acceptTypedSpace()
     {
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         for (const char* name : {"txtName", "txtFriendName"}) {
             auto* edit = control<QLineEdit>(screen, name);
             edit->clear();
@@ -442,7 +454,7 @@ private slots:
         QFETCH(QString, friendEmail);
         QFETCH(QString, message);
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         s.fill(name, email, friendName, friendEmail);
         s.submit();
         // The trimmed entries are kept whatever the outcome.
@@ -466,6 +478,24 @@ private slots:
         QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), name);
         QCOMPARE(control<QLineEdit>(screen, "txtFriendEmail")->text(), friendEmail);
         QCOMPARE(s.platform.exits, 0);
+        s.app.quitApplication();
+    }
+
+    void submit_translatedPlaceholdersCountAsMissing()
+    {
+        BracketingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        Session s;
+        SupportScreen* screen = s.show();
+        QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), QStringLiteral("[Your Name]"));
+        control<QLineEdit>(screen, "txtEmail")->setText(QStringLiteral("tom@example.com"));
+        control<QLineEdit>(screen, "txtFriendEmail")->setText(QStringLiteral("ann@example.org"));
+        s.submit();
+        control<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Your Name"));  // a name in this language
+        s.submit();
+        QCOMPARE(s.platform.messageTexts(),
+                 (QStringList{QStringLiteral("[Please Enter Your Name]"), QStringLiteral("[Please Enter Your Friend's Name]")}));
+        QVERIFY(s.platform.openedUrls.isEmpty());
         s.app.quitApplication();
     }
 
@@ -532,7 +562,7 @@ private slots:
     void check1_opensHomePageAndStaysUnticked()
     {
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         auto* check = control<QCheckBox>(screen, "Check1");
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(!check->isChecked());
@@ -550,7 +580,7 @@ private slots:
     void goToHome_opensCatalogue()
     {
         Session s;
-        NagScreen* screen = s.show();
+        SupportScreen* screen = s.show();
         auto* link = control<LinkLabel>(screen, "lblGoToHome");
         QWidget* window = link->window();
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link->mapTo(window, link->rect().center()));
@@ -573,7 +603,7 @@ private slots:
         Session s;
         s.app.showMainWindow();
         s.app.showResultWindow();
-        QPointer<NagScreen> screen = s.show();
+        QPointer<SupportScreen> screen = s.show();
         QPointer<MainWindow> main = s.app.mainWindow();
         QPointer<ResultWindow> result = s.app.resultWindow();
         if (viaButton)
