@@ -19,6 +19,6 @@ QString dateText(const QDate& date, const QLocale& locale);
 // to today, so the text written on one start reads as the same date on the next.
 std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, const QDate& today);
 
-void CheckForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
+void checkForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
 
 } // namespace UpdateReminder

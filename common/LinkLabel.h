@@ -11,6 +11,8 @@ class LinkLabel : public QWidget
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
     explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
+    // As forms create it; they set the object name afterwards.
+    explicit LinkLabel(QWidget* parent = nullptr) : LinkLabel(QString(), parent) {}
 
     QString text() const { return m_text; }
     void setText(const QString& text);

@@ -28,6 +28,8 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
+    // As forms create it; they set the object name afterwards.
+    explicit PictureBox(QWidget* parent = nullptr) : PictureBox(QString(), parent) {}
     void setPicture(const QString& resource);
     QString picture() const { return m_resource; }
     // Shows the icon's best-fitting size instead of a picture.

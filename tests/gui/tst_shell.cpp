@@ -178,7 +178,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
-        QVERIFY(Startup::RunStartup(app, guard));
+        QVERIFY(Startup::run(app, guard));
         QVERIFY(app.mainWindow());
         QCOMPARE(visibleWindows(), QList<QWidget*>{app.mainWindow()});
         QVERIFY(platform.messages.isEmpty());
@@ -199,7 +199,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         SingleInstance second(lock);
-        QVERIFY(!Startup::RunStartup(app, second));
+        QVERIFY(!Startup::run(app, second));
         QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(platform.messages.first().icon, Platform::Icon::Information);
         QCOMPARE(platform.messages.first().buttons, Platform::Buttons::Ok);
@@ -234,7 +234,7 @@ private slots:
         platform.answers.enqueue(Platform::Answer::Yes);
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
-        QVERIFY(Startup::RunStartup(app, guard));
+        QVERIFY(Startup::run(app, guard));
         QCOMPARE(platform.messageTexts(), QStringList{Question});
         QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage("download-web-page")});
         QVERIFY(app.mainWindow() && app.mainWindow()->isVisible());
@@ -258,7 +258,7 @@ private slots:
         platform.randoms.enqueue(r);
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
-        QVERIFY(Startup::RunStartup(app, guard));
+        QVERIFY(Startup::run(app, guard));
         MainWindow* main = app.mainWindow();
         QWidget* expected = cobrandInFront ? static_cast<QWidget*>(main->coBrandLabel()) : main->fullBrandLabel();
         QCOMPARE(widgetOnTopAt(main->fullBrandLabel()), expected);
@@ -321,7 +321,7 @@ private slots:
         MainWindow* main = app.mainWindow();
         if (startWithCobrandInFront)
             main->coBrandLabel()->raise();
-        Startup::CoBrand_Randomize(*main, r);
+        Startup::showRandomPromotion(*main, r);
         QWidget* expected = cobrandInFront ? static_cast<QWidget*>(main->coBrandLabel()) : main->fullBrandLabel();
         QCOMPARE(widgetOnTopAt(main->coBrandLabel()), expected);
     }
@@ -389,21 +389,32 @@ private slots:
     void aboutBox_links_data()
     {
         QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("byKeyboard");  // Space on the focused link instead of a click
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("lblHomePage") << "lblHomePage"
-                                     << "home-page";
-        QTest::newRow("lblCoBrand") << "lblCoBrand"
-                                    << "fully-branded";
+        for (bool byKeyboard : {false, true}) {
+            const char* how = byKeyboard ? "Space" : "click";
+            QTest::addRow("lblHomePage, %s", how) << "lblHomePage" << byKeyboard << "home-page";
+            QTest::addRow("lblCoBrand, %s", how) << "lblCoBrand" << byKeyboard << "fully-branded";
+        }
     }
     void aboutBox_links()
     {
         QFETCH(QString, label);
+        QFETCH(bool, byKeyboard);
         QFETCH(QString, pageKey);
         FakePlatform platform;
         Application app(platform);
         AboutBox about(app, nullptr);
         about.show();
-        clickOnTop(about.findChild<QWidget*>(label));
+        QApplication::setActiveWindow(&about);
+        auto* link = about.findChild<QWidget*>(label);
+        if (byKeyboard) {
+            link->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), link);
+            QTest::keyClick(link, Qt::Key_Space);
+        } else {
+            clickOnTop(link);
+        }
         QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage(pageKey)});
         QVERIFY(about.isVisible());  // the box stays open
     }
@@ -411,22 +422,34 @@ private slots:
     void aboutBox_closing_data()
     {
         QTest::addColumn<int>("key");  // 0: click OK
-        QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::addColumn<int>("tabs");  // Tab presses before the key
+        QTest::addColumn<QString>("focused");  // where they leave the focus
+        QTest::newRow("OK") << 0 << 0 << "cmdOK";
+        const char* const focused[] = {"cmdOK", "lblHomePage", "lblCoBrand"};
+        for (int tabs = 0; tabs < 3; ++tabs) {
+            QTest::addRow("Enter on %s", focused[tabs]) << int(Qt::Key_Return) << tabs << focused[tabs];
+            QTest::addRow("Esc on %s", focused[tabs]) << int(Qt::Key_Escape) << tabs << focused[tabs];
+        }
     }
     void aboutBox_closing()
     {
         QFETCH(int, key);
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
         FakePlatform platform;
         Application app(platform);
         AboutBox about(app, nullptr);
         about.show();
         QApplication::setActiveWindow(&about);
+        // Keys go where a person's keys go: to the control with the focus.
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
         if (key == 0)
             QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         else
-            QTest::keyClick(&about, Qt::Key(key));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(!about.isVisible());
         QVERIFY(platform.openedUrls.isEmpty());
     }
@@ -459,7 +482,7 @@ private slots:
             const QString stored = UpdateReminder::dateText(platform.todayDate.addDays(daysFromToday), locale);
             platform.settings.insert("Duration", stored);
             platform.answers.enqueue(answer);
-            UpdateReminder::CheckForUpdate(app, locale);
+            UpdateReminder::checkForUpdate(app, locale);
             const QString where = locale.name();
             if (!asks) {
                 QVERIFY2(platform.messages.isEmpty(), qPrintable(where));
@@ -482,20 +505,20 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(platform.openedUrls.isEmpty());
         QCOMPARE(platform.settings.value("Duration"), UpdateReminder::dateText(platform.todayDate, locale));
         // The next start on the same day stays silent.
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settingWrites, 1);
         // ... and so does one 14 days later, while the 15th day asks.
         platform.todayDate = platform.todayDate.addDays(14);
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QVERIFY(platform.messages.isEmpty());
         platform.todayDate = platform.todayDate.addDays(1);
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QCOMPARE(platform.messageTexts(), QStringList{Question});
     }
 
@@ -507,10 +530,10 @@ private slots:
             FakePlatform platform;
             Application app(platform);
             platform.todayDate = QDate(2000, 2, 29);
-            UpdateReminder::CheckForUpdate(app, locale);
+            UpdateReminder::checkForUpdate(app, locale);
             QCOMPARE(platform.settingWrites, 1);
             platform.todayDate = QDate(2000, 3, 20);
-            UpdateReminder::CheckForUpdate(app, locale);
+            UpdateReminder::checkForUpdate(app, locale);
             QVERIFY2(platform.messageTexts() == QStringList{Question},
                      qPrintable(QStringLiteral("%1: stored \"%2\", no reminder 20 days later")
                                     .arg(locale.name(), platform.settings.value("Duration"))));
@@ -531,7 +554,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         platform.settings.insert("Duration", stored);
-        UpdateReminder::CheckForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
+        UpdateReminder::checkForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settings.value("Duration"), stored);
         QCOMPARE(platform.settingWrites, 0);
