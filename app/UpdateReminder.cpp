@@ -3,6 +3,8 @@
 #include "Navigator.h"
 #include "Platform.h"
 
+#include <QCoreApplication>
+
 namespace UpdateReminder {
 
 namespace {
@@ -76,7 +78,7 @@ std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, c
     return parseShortDate(text, locale, today);
 }
 
-void CheckForUpdate(Navigator& navigator, const QLocale& locale)
+void checkForUpdate(Navigator& navigator, const QLocale& locale)
 {
     Platform& platform = navigator.platform();
     const QDate today = platform.today();
@@ -94,7 +96,8 @@ void CheckForUpdate(Navigator& navigator, const QLocale& locale)
         return;
     const Platform::Answer answer = platform.showMessage(
         nullptr,
-        QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
+        QCoreApplication::translate("UpdateReminder",
+                                    "There maybe an update to this software available\rDo you want to check for an update?"),
         Platform::Icon::Information, Platform::Buttons::YesNo);
     platform.writeSetting(QLatin1String(Key), dateText(today));
     if (answer == Platform::Answer::Yes)

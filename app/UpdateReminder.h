@@ -20,6 +20,6 @@ QString dateText(const QDate& date);
 // versions stored. A two-digit year is placed in the century nearest to today.
 std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, const QDate& today);
 
-void CheckForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
+void checkForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
 
 } // namespace UpdateReminder

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     Application application(platform);
     SingleInstance guard;
-    if (!Startup::RunStartup(application, guard))
+    if (!Startup::run(application, guard))
         return 0;
     return app.exec();
 }

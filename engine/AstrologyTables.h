@@ -16,7 +16,7 @@ struct SunSignRow
 
 struct MonthRule
 {
-    const char* month;
+    const char* month;          // the stored English name; shown through the "Month" translations
     int threshold;              // day <= threshold gives the first sign
     const char16_t* firstSign;
     const char16_t* secondSign;

@@ -61,35 +61,47 @@ QString visitCaption()
 void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* separatorAfterVisit)
 {
     auto action = [&](QMenu* menu, const char* name, const QString& caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        return a;
+        menu->addAction(caption)->setObjectName(QLatin1String(name));
     };
-    auto page = [&nav](const char* key) { return [&nav, key] { nav.openWebPage(QLatin1String(key)); }; };
-
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(action(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, window,
-                     page("help-web-page"));
-    QObject::connect(action(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, window,
-                     page("home-page"));
+    action(help, "mnuOnline", QStringLiteral("&Online Help"));
+    action(help, "mnuVisit", QStringLiteral("&Visit Us Online"));
     help->addSeparator()->setObjectName(QLatin1String(separatorAfterVisit));
-    QObject::connect(action(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
-                     window, page("download-web-page"));
+    action(help, "mnuUpdate", QStringLiteral("Check for Software &Update"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QObject::connect(action(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, window,
-                     [&nav, window] { nav.showAbout(window); });
+    action(help, "mnuAbout", QStringLiteral("&About Software"));
 
     QAction* donate = bar->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, window, page("donate"));
     // Created switched off and nothing switches it on, so it is not shown at all: on the
     // menu bar even a greyed item would claim Alt+O from "&Open Previously Saved Reading".
     auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), window);
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
-    QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
+    connectSharedMenus(window, nav);
+}
+
+void connectSharedMenus(QWidget* window, Navigator& nav)
+{
+    const struct
+    {
+        const char* action;
+        const char* pageKey;
+    } pages[] = {{"mnuOnline", "help-web-page"},
+                 {"mnuVisit", "home-page"},
+                 {"mnuUpdate", "download-web-page"},
+                 {"mnuDonate", "donate"},
+                 {"mnuMakeMoney", "fully-branded"}};
+    for (const auto& page : pages) {
+        if (QAction* action = window->findChild<QAction*>(QLatin1String(page.action))) {
+            const QString key = QLatin1String(page.pageKey);
+            QObject::connect(action, &QAction::triggered, window, [&nav, key] { nav.openWebPage(key); });
+        }
+    }
+    if (QAction* about = window->findChild<QAction*>(QStringLiteral("mnuAbout")))
+        QObject::connect(about, &QAction::triggered, window, [&nav, window] { nav.showAbout(window); });
 }
 
 } // namespace WindowParts

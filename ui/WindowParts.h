@@ -29,5 +29,7 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, c
 QString visitCaption();
 // The Help, Donate and Make Money menus shared by the main and result windows.
 void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* separatorAfterVisit);
+// Connects those menus' items of window, found by their names, to their pages and the about box.
+void connectSharedMenus(QWidget* window, Navigator& nav);
 
 } // namespace WindowParts

@@ -71,14 +71,14 @@ click_result "$result" "${RESULT_BACK[@]}"
 main2=$(only_window frmMain)
 screenshot main-window-again
 
-# Help > About Software shows the about box; Escape closes it like OK.
+# Help > About Software shows the about box; Enter closes it like OK and opens no page.
 focus_window "$main2"
 key alt+h
 key a
 about=$(wait_role frmAbout)
 screenshot about-box
 focus_window "$about"
-key Escape
+key Return
 wait_windows frmMain
 
 # File > Exit closes the main window; only the support screen is left.

@@ -24,8 +24,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <sys/stat.h>
 
@@ -124,6 +126,17 @@ void compareBirthData(const BirthData& actual, const BirthData& expected)
     QCOMPARE(actual.month, expected.month);
     QCOMPARE(actual.year, expected.year);
 }
+
+// Marks every text that the program has translated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* sourceText, const char*, int) const override
+    {
+        return u'[' + QString::fromUtf8(sourceText) + u']';
+    }
+};
 
 // After a successful Calculate: the result window alone is on screen.
 void verifyOnlyResultWindow(Session& s)
@@ -646,6 +659,24 @@ private slots:
         QCOMPARE(s.app.birthData().month, storedMonth);
         QCOMPARE(int(s.app.birthData().year), storedYear);
         verifyOnlyResultWindow(s);
+    }
+
+    void reopen_translatedCaptionsKeepTheStoredValues()
+    {
+        MarkingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bob.tib");
+        const BirthData bob = person("Bob", "Male", 5, "May", 1990);
+        QVERIFY(ReadingFile::write(path, bob));
+
+        Session s;
+        QCOMPARE(control<QComboBox>(s.main(), "cboMonth")->itemText(4), QStringLiteral("[May]"));
+        QCOMPARE(control<QRadioButton>(s.main(), "optMale")->text(), QStringLiteral("[Male]"));
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        compareBirthData(s.app.birthData(), bob);
     }
 
     void reopen_emptyNameLine()

@@ -178,7 +178,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
-        QVERIFY(Startup::RunStartup(app, guard));
+        QVERIFY(Startup::run(app, guard));
         QVERIFY(app.mainWindow());
         QCOMPARE(visibleWindows(), QList<QWidget*>{app.mainWindow()});
         QVERIFY(platform.messages.isEmpty());
@@ -198,7 +198,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         SingleInstance second(lock);
-        QVERIFY(!Startup::RunStartup(app, second));
+        QVERIFY(!Startup::run(app, second));
         QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(platform.messages.first().icon, Platform::Icon::Information);
         QCOMPARE(platform.messages.first().buttons, Platform::Buttons::Ok);
@@ -233,7 +233,7 @@ private slots:
         platform.answers.enqueue(Platform::Answer::Yes);
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
-        QVERIFY(Startup::RunStartup(app, guard));
+        QVERIFY(Startup::run(app, guard));
         QCOMPARE(platform.messageTexts(), QStringList{Question});
         QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage("download-web-page")});
         QVERIFY(app.mainWindow() && app.mainWindow()->isVisible());
@@ -257,7 +257,7 @@ private slots:
         platform.randoms.enqueue(r);
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
-        QVERIFY(Startup::RunStartup(app, guard));
+        QVERIFY(Startup::run(app, guard));
         MainWindow* main = app.mainWindow();
         QWidget* expected = cobrandInFront ? static_cast<QWidget*>(main->coBrandLabel()) : main->fullBrandLabel();
         QCOMPARE(widgetOnTopAt(main->fullBrandLabel()), expected);
@@ -320,7 +320,7 @@ private slots:
         MainWindow* main = app.mainWindow();
         if (startWithCobrandInFront)
             main->coBrandLabel()->raise();
-        Startup::CoBrand_Randomize(*main, r);
+        Startup::showRandomPromotion(*main, r);
         QWidget* expected = cobrandInFront ? static_cast<QWidget*>(main->coBrandLabel()) : main->fullBrandLabel();
         QCOMPARE(widgetOnTopAt(main->coBrandLabel()), expected);
     }
@@ -388,21 +388,32 @@ private slots:
     void aboutBox_links_data()
     {
         QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("byKeyboard");  // Space on the focused link instead of a click
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("lblHomePage") << "lblHomePage"
-                                     << "home-page";
-        QTest::newRow("lblCoBrand") << "lblCoBrand"
-                                    << "fully-branded";
+        for (bool byKeyboard : {false, true}) {
+            const char* how = byKeyboard ? "Space" : "click";
+            QTest::addRow("lblHomePage, %s", how) << "lblHomePage" << byKeyboard << "home-page";
+            QTest::addRow("lblCoBrand, %s", how) << "lblCoBrand" << byKeyboard << "fully-branded";
+        }
     }
     void aboutBox_links()
     {
         QFETCH(QString, label);
+        QFETCH(bool, byKeyboard);
         QFETCH(QString, pageKey);
         FakePlatform platform;
         Application app(platform);
         AboutBox about(app, nullptr);
         about.show();
-        clickOnTop(about.findChild<QWidget*>(label));
+        QApplication::setActiveWindow(&about);
+        auto* link = about.findChild<QWidget*>(label);
+        if (byKeyboard) {
+            link->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), link);
+            QTest::keyClick(link, Qt::Key_Space);
+        } else {
+            clickOnTop(link);
+        }
         QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage(pageKey)});
         QVERIFY(about.isVisible());  // the box stays open
     }
@@ -410,22 +421,34 @@ private slots:
     void aboutBox_closing_data()
     {
         QTest::addColumn<int>("key");  // 0: click OK
-        QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::addColumn<int>("tabs");  // Tab presses before the key
+        QTest::addColumn<QString>("focused");  // where they leave the focus
+        QTest::newRow("OK") << 0 << 0 << "cmdOK";
+        const char* const focused[] = {"cmdOK", "lblHomePage", "lblCoBrand"};
+        for (int tabs = 0; tabs < 3; ++tabs) {
+            QTest::addRow("Enter on %s", focused[tabs]) << int(Qt::Key_Return) << tabs << focused[tabs];
+            QTest::addRow("Esc on %s", focused[tabs]) << int(Qt::Key_Escape) << tabs << focused[tabs];
+        }
     }
     void aboutBox_closing()
     {
         QFETCH(int, key);
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
         FakePlatform platform;
         Application app(platform);
         AboutBox about(app, nullptr);
         about.show();
         QApplication::setActiveWindow(&about);
+        // Keys go where a person's keys go: to the control with the focus.
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
         if (key == 0)
             QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         else
-            QTest::keyClick(&about, Qt::Key(key));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(!about.isVisible());
         QVERIFY(platform.openedUrls.isEmpty());
     }
@@ -458,7 +481,7 @@ private slots:
             const QString stored = platform.todayDate.addDays(daysFromToday).toString(Qt::ISODate);
             platform.settings.insert("Duration", stored);
             platform.answers.enqueue(answer);
-            UpdateReminder::CheckForUpdate(app, locale);
+            UpdateReminder::checkForUpdate(app, locale);
             const QString where = locale.name();
             if (!asks) {
                 QVERIFY2(platform.messages.isEmpty(), qPrintable(where));
@@ -481,20 +504,20 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(platform.openedUrls.isEmpty());
         QCOMPARE(platform.settings.value("Duration"), platform.todayDate.toString(Qt::ISODate));
         // The next start on the same day stays silent.
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settingWrites, 1);
         // ... and so does one 14 days later, while the 15th day asks.
         platform.todayDate = platform.todayDate.addDays(14);
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QVERIFY(platform.messages.isEmpty());
         platform.todayDate = platform.todayDate.addDays(1);
-        UpdateReminder::CheckForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app, locale);
         QCOMPARE(platform.messageTexts(), QStringList{Question});
     }
 
@@ -512,7 +535,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         platform.settings.insert("Duration", stored);
-        UpdateReminder::CheckForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
+        UpdateReminder::checkForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settings.value("Duration"), stored);
         QCOMPARE(platform.settingWrites, 0);
@@ -537,14 +560,14 @@ private slots:
                     if (earlierVersion)
                         platform.settings.insert("Duration", locale.toString(day, QLocale::ShortFormat));
                     else
-                        UpdateReminder::CheckForUpdate(app, locale);
+                        UpdateReminder::checkForUpdate(app, locale);
                     const QString stored = platform.settings.value("Duration");
                     QList<int> wrong;
                     for (const int offset : {14, -14, 15, -15}) {
                         platform.settings.insert("Duration", stored);
                         platform.messages.clear();
                         platform.todayDate = day.addDays(offset);
-                        UpdateReminder::CheckForUpdate(app, locale);
+                        UpdateReminder::checkForUpdate(app, locale);
                         if (platform.messages.isEmpty() != (std::abs(offset) == 14))
                             wrong << offset;
                     }
