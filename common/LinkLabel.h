@@ -10,6 +10,7 @@ class LinkLabel : public QWidget
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
 public:
+    explicit LinkLabel(QWidget* parent = nullptr);
     explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
 
     QString text() const { return m_text; }

@@ -3,9 +3,11 @@
 #include "LinkLabel.h"
 #include "Look.h"
 #include "Navigator.h"
+#include "PromoTexts.h"
 #include "WebAddress.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -28,15 +30,21 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int lef
     return l;
 }
 
-LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const QString& text,
-                       int topTw, const QString& pageKey)
+void setUpLink(LinkLabel* link, const QString& text, Navigator& nav, const QString& pageKey)
 {
-    auto* link = new LinkLabel(name, parent);
     link->setText(text);
-    link->adjustSize();
-    link->move((parent->width() - link->width()) / 2, tw(topTw));
-    QObject::connect(link, &LinkLabel::clicked, parent, [&nav, pageKey] { nav.openWebPage(pageKey); });
-    return link;
+    QObject::connect(link, &LinkLabel::clicked, link, [&nav, pageKey] { nav.openWebPage(pageKey); });
+}
+
+void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
+{
+    setUpLink(visit, visitCaption(), nav, QStringLiteral("home-page"));
+    setUpLink(forum, PromoTexts::text("forum-invitation"), nav, QStringLiteral("home-page"));
+    // Their texts come from the build and the promotional texts, so they are centred here.
+    for (LinkLabel* link : {visit, forum}) {
+        link->adjustSize();
+        link->move((link->parentWidget()->width() - link->width()) / 2, link->y());
+    }
 }
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
@@ -50,7 +58,7 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, c
 
 QString visitCaption()
 {
-    return QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now");
+    return QCoreApplication::translate("WindowParts", "Click Here To Visit %1 Now").arg(WebAddress::siteDisplay());
 }
 
 void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* separatorAfterVisit)
@@ -60,31 +68,42 @@ void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* 
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    auto page = [&nav](const char* key) { return [&nav, key] { nav.openWebPage(QLatin1String(key)); }; };
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(action(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, window,
-                     page("help-web-page"));
-    QObject::connect(action(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, window,
-                     page("home-page"));
+    action(help, "mnuOnline", QStringLiteral("&Online Help"));
+    action(help, "mnuVisit", QStringLiteral("&Visit Us Online"));
     help->addSeparator()->setObjectName(QLatin1String(separatorAfterVisit));
-    QObject::connect(action(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
-                     window, page("download-web-page"));
+    action(help, "mnuUpdate", QStringLiteral("Check for Software &Update"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QObject::connect(action(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, window,
-                     [&nav, window] { nav.showAbout(window); });
+    action(help, "mnuAbout", QStringLiteral("&About Software"));
 
     QAction* donate = bar->addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, window, page("donate"));
     // Created switched off and nothing switches it on, so it is not shown at all: on the
     // menu bar even a greyed item would claim Alt+O from "&Open Previously Saved Reading".
     auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), window);
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
-    QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
+    connectSharedMenus(window, nav);
+}
+
+void connectSharedMenus(QWidget* window, Navigator& nav)
+{
+    const struct
+    {
+        const char* action;
+        const char* pageKey;
+    } pages[] = {{"mnuOnline", "help-web-page"}, {"mnuVisit", "home-page"},         {"mnuUpdate", "download-web-page"},
+                 {"mnuDonate", "donate"},         {"mnuMakeMoney", "fully-branded"}};
+    for (const auto& page : pages) {
+        const QString key = QLatin1String(page.pageKey);
+        QObject::connect(window->findChild<QAction*>(QLatin1String(page.action)), &QAction::triggered, window,
+                         [&nav, key] { nav.openWebPage(key); });
+    }
+    QObject::connect(window->findChild<QAction*>(QStringLiteral("mnuAbout")), &QAction::triggered, window,
+                     [&nav, window] { nav.showAbout(window); });
 }
 
 } // namespace WindowParts
