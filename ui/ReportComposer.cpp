@@ -7,6 +7,22 @@
 
 namespace ReportComposer {
 
+namespace {
+
+// The stored sex stays "Male" or "Female"; the report names it in the reader's language.
+QString sexShown(const QString& sex)
+{
+    static const char* const stored[] = {QT_TRANSLATE_NOOP("ReportComposer", "Male"),
+                                         QT_TRANSLATE_NOOP("ReportComposer", "Female")};
+    for (const char* word : stored) {
+        if (sex == QLatin1String(word))
+            return QCoreApplication::translate("ReportComposer", word);
+    }
+    return sex;
+}
+
+} // namespace
+
 QList<Run> compose(const BirthData& birthData, const Reading& reading, const QString& footer)
 {
     struct Section
@@ -17,7 +33,7 @@ QList<Run> compose(const BirthData& birthData, const Reading& reading, const QSt
     };
     const Section sections[] = {
         {QT_TRANSLATE_NOOP("ReportComposer", "Your Name: "), birthData.name, nullptr},
-        {QT_TRANSLATE_NOOP("ReportComposer", "Your Sex: "), birthData.sex, nullptr},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Sex: "), sexShown(birthData.sex), nullptr},
         {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Sun Sign: "), reading.tibetanSunSign, nullptr},
         {QT_TRANSLATE_NOOP("ReportComposer", "Your Tranlation of Tibetan Sun Sign: "),
          reading.tibetanSunSignTranslation, nullptr},
