@@ -2,6 +2,7 @@
 #include "ui_ReportWindow.h"
 
 #include "BuildSettings.h"
+#include "GuardedTextEdit.h"
 #include "Look.h"
 #include "Navigator.h"
 #include "Platform.h"
