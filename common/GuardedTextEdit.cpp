@@ -1,15 +1,13 @@
 #include "GuardedTextEdit.h"
 
-GuardedTextEdit::GuardedTextEdit(const QString& objectName, std::function<void()> clearClipboard, QWidget* parent)
+GuardedTextEdit::GuardedTextEdit(QWidget* parent)
     : QTextEdit(parent)
-    , m_clearClipboard(std::move(clearClipboard))
 {
-    setObjectName(objectName);
     setReadOnly(true);
     setAcceptRichText(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setMouseTracking(true);  // moves without a button count too
-    connect(this, &QTextEdit::textChanged, this, [this] { m_clearClipboard(); });
+    connect(this, &QTextEdit::textChanged, this, &GuardedTextEdit::clipboardClearRequested);
 }
 
 // The base handlers run first: a release may put the selection on the X11 clipboard,
@@ -17,17 +15,17 @@ GuardedTextEdit::GuardedTextEdit(const QString& objectName, std::function<void()
 void GuardedTextEdit::mousePressEvent(QMouseEvent* event)
 {
     QTextEdit::mousePressEvent(event);
-    m_clearClipboard();
+    emit clipboardClearRequested();
 }
 
 void GuardedTextEdit::mouseMoveEvent(QMouseEvent* event)
 {
     QTextEdit::mouseMoveEvent(event);
-    m_clearClipboard();
+    emit clipboardClearRequested();
 }
 
 void GuardedTextEdit::mouseReleaseEvent(QMouseEvent* event)
 {
     QTextEdit::mouseReleaseEvent(event);
-    m_clearClipboard();  // the click
+    emit clipboardClearRequested();  // the click
 }

@@ -50,11 +50,16 @@ QAccessibleInterface* accessibleLinkFactory(const QString& className, QObject* o
 } // namespace
 
 LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
+    : LinkLabel(parent)
+{
+    setObjectName(objectName);
+}
+
+LinkLabel::LinkLabel(QWidget* parent)
     : QWidget(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleLinkFactory), true);
     Q_UNUSED(factoryInstalled);
-    setObjectName(objectName);
     setCursor(Qt::PointingHandCursor);
     QFont f = font();
     f.setBold(true);
@@ -62,11 +67,6 @@ LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
     setFont(f);
     setFocusPolicy(Qt::TabFocus);  // reachable by keyboard, opened with Enter or Space
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-}
-
-LinkLabel::LinkLabel(QWidget* parent)
-    : LinkLabel(QString(), parent)
-{
 }
 
 void LinkLabel::setText(const QString& text)

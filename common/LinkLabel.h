@@ -9,9 +9,11 @@ class LinkLabel : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(bool wordWrap READ wordWrap WRITE setWordWrap)
 public:
+    explicit LinkLabel(QWidget* parent = nullptr);
     explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
-    explicit LinkLabel(QWidget* parent = nullptr);  // for forms, which name it afterwards
 
     QString text() const { return m_text; }
     void setText(const QString& text);

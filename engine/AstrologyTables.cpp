@@ -34,7 +34,7 @@ const std::array<MonthRule, 12> monthRules{{
     {QT_TRANSLATE_NOOP("Month", "December"), 14, u"Dhig", u"Sh\u00fc"},
 }};
 
-const std::array<NamedParagraph, 12> animals{{
+const std::array<NamedRow, 12> animals{{
     {"Rat", "animal/rat"},
     {"Ox", "animal/ox"},
     {"Tiger", "animal/tiger"},
@@ -49,7 +49,7 @@ const std::array<NamedParagraph, 12> animals{{
     {"Boar", "animal/boar"},
 }};
 
-const std::array<NamedParagraph, 5> elements{{
+const std::array<NamedRow, 5> elements{{
     {"Earth", "element/earth"},
     {"Fire", "element/fire"},
     {"Water", "element/water"},

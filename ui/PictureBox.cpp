@@ -3,9 +3,8 @@
 #include <QImageReader>
 #include <QPainter>
 
-ImageList::ImageList(const QString& objectName, const QString& folder, const QStringList& keys, QObject* parent)
+ImageList::ImageList(const QString& objectName, const QStringList& keys, QObject* parent)
     : QObject(parent)
-    , m_folder(folder)
     , m_keys(keys)
 {
     setObjectName(objectName);
@@ -18,24 +17,20 @@ QString ImageList::picture(int number) const
     return pictureForKey(m_keys.at(number - 1));
 }
 
-QString ImageList::pictureForKey(const QString& key) const
+QString ImageList::pictureForKey(const QString& key)
 {
-    // Keys keep their historical names ("tiger.jpg"); the pictures are drawn as SVG.
-    QString name = key;
-    if (name.endsWith(QLatin1String(".jpg")))
-        name.chop(4);
-    return QStringLiteral(":/pictures/%1/%2.svg").arg(m_folder, name);
-}
-
-PictureBox::PictureBox(const QString& objectName, QWidget* parent)
-    : QWidget(parent)
-{
-    setObjectName(objectName);
+    return QStringLiteral(":/pictures/%1.svg").arg(key);
 }
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
 {
+}
+
+PictureBox::PictureBox(const QString& objectName, QWidget* parent)
+    : PictureBox(parent)
+{
+    setObjectName(objectName);
 }
 
 void PictureBox::setPicture(const QString& resource)

@@ -5,19 +5,17 @@
 #include <QStringList>
 #include <QWidget>
 
-// An image list: numbered pictures (1 to n) addressed by their keys.
+// An image list: numbered pictures (1 to n) addressed by their keys ("animal/tiger").
 class ImageList : public QObject
 {
     Q_OBJECT
 public:
-    ImageList(const QString& objectName, const QString& folder, const QStringList& keys, QObject* parent);
-    QStringList keys() const { return m_keys; }
+    ImageList(const QString& objectName, const QStringList& keys, QObject* parent);
     // Resource of picture number (1-based), or an empty string when there is none.
     QString picture(int number) const;
-    QString pictureForKey(const QString& key) const;
+    static QString pictureForKey(const QString& key);
 
 private:
-    QString m_folder;
     QStringList m_keys;
 };
 
@@ -27,8 +25,8 @@ class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
+    explicit PictureBox(QWidget* parent = nullptr);
     explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
-    explicit PictureBox(QWidget* parent = nullptr);  // for forms, which name it afterwards
     void setPicture(const QString& resource);
     QString picture() const { return m_resource; }
     // Shows the icon's best-fitting size instead of a picture.

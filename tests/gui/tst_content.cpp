@@ -123,11 +123,6 @@ private slots:
         auto* sun = window->findChild<ImageList*>("imgTibetanSunSign");
         auto* animal = window->findChild<ImageList*>("imgTibetanAnimalSign");
         QVERIFY(sun && animal);
-        QCOMPARE(sun->keys(), Western);
-        QStringList animalKeys;
-        for (const QString& name : Animals)
-            animalKeys << name + QStringLiteral(".jpg");
-        QCOMPARE(animal->keys(), animalKeys);
         for (int n = 1; n <= 12; ++n) {
             QCOMPARE(sun->picture(n), QStringLiteral(":/pictures/western/%1.svg").arg(Western.at(n - 1)));
             QCOMPARE(animal->picture(n), QStringLiteral(":/pictures/animal/%1.svg").arg(Animals.at(n - 1)));
