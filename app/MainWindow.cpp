@@ -266,10 +266,10 @@ void MainWindow::cmdCalculate_Click()
     m_nav.hideSupportScreen();  // ... which is not wanted when moving on
 }
 
-void MainWindow::fillFromReadingFile(const QStringList& lines)
+void MainWindow::fillFromReadingFile(const BirthData& entries)
 {
-    txtName->setText(lines.value(0));
-    if (lines.value(1) == QLatin1String("Male"))
+    txtName->setText(entries.name);
+    if (entries.sex == QLatin1String("Male"))
         optMale->setChecked(true);
     else
         optFemale->setChecked(true);
@@ -278,7 +278,9 @@ void MainWindow::fillFromReadingFile(const QStringList& lines)
     {
         QComboBox* list;
         QString text;
-    } choices[] = {{cboDate, lines.value(2)}, {cboMonth, lines.value(3)}, {cboYear, lines.value(4)}};
+    } choices[] = {{cboDate, QString::number(entries.day)},
+                   {cboMonth, entries.month},
+                   {cboYear, QString::number(entries.year)}};
     for (const auto& choice : choices) {
         const int index = choice.list->findText(choice.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0)
@@ -294,7 +296,6 @@ void MainWindow::cmdOpen_Click()
     dialog.mode = Platform::FileDialog::Mode::Open;
     dialog.filter = QStringLiteral("Tibetan Astrology (*.tib)");
     dialog.defaultSuffix = QStringLiteral("tib");
-    dialog.refuseReadOnly = true;
     dialog.title = QStringLiteral("Select the source file");
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
@@ -306,8 +307,7 @@ void MainWindow::cmdOpen_Click()
         return;
     }
     // The file is read completely and closed before any control changes.
-    const QStringList lines = ReadingFile::read(path);
-    fillFromReadingFile(lines);
+    fillFromReadingFile(ReadingFile::read(path));
     cmdCalculate_Click();
     m_nav.hideSupportScreen();
 }

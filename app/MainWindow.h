@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+struct BirthData;
 class LinkLabel;
 class Navigator;
 class QComboBox;
@@ -21,8 +22,8 @@ public:
     // Reopens a reading file and runs the Calculate action with its entries.
     void cmdOpen_Click();
     bool ValidateBirthData();
-    // Puts the five lines of a reading file into the entry controls.
-    void fillFromReadingFile(const QStringList& lines);
+    // Puts the entries of a reading file into the entry controls.
+    void fillFromReadingFile(const BirthData& entries);
 
     LinkLabel* coBrandLabel() const { return lblCobrand; }
     LinkLabel* fullBrandLabel() const { return lblFullBrand; }

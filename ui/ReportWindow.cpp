@@ -12,6 +12,7 @@
 #include "WebAddress.h"
 #include "WindowParts.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTextCursor>
 
@@ -76,7 +77,8 @@ void ReportWindow::Form_Load()
 
 void ReportWindow::cmdSave_Click()
 {
-    // Stops silently at the first failure, a cancel included.
+    // Stops at the first failure: silently at a cancel, with a message when the file
+    // could not be written, so that a lost save is never taken for a good one.
     Platform::FileDialog dialog;
     dialog.mode = Platform::FileDialog::Mode::Save;
     dialog.filter = QStringLiteral("Rich Text Format (*.tib)");
@@ -87,7 +89,11 @@ void ReportWindow::cmdSave_Click()
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
         return;
-    ReadingFile::write(path, m_nav.birthData());
+    QString reason;
+    if (ReadingFile::write(path, m_nav.birthData(), &reason))
+        return;
+    const QString text = tr("%1\nThe reading could not be saved (%2).").arg(QDir::toNativeSeparators(path), reason);
+    m_nav.platform().showMessage(this, text, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
 void ReportWindow::cmdPrint_Click()
