@@ -604,6 +604,22 @@ private slots:
         verifyOnlyResultWindow(s);
     }
 
+    void reopen_longestNameComesBackWhole()
+    {
+        // As long as the name field allows, every character one the file keeps as the
+        // longest reference there is ("&#29579;", eight bytes).
+        Session s;
+        const int longest = control<QLineEdit>(s.main(), "txtName")->maxLength();
+        const BirthData saved = person(QString(longest, QChar(0x738B)), "Female", 7, "March", 1984);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("long.tib");
+        QVERIFY(ReadingFile::write(path, saved));
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        QCOMPARE(s.app.birthData().name.size(), longest);
+        compareBirthData(s.app.birthData(), saved);
+    }
+
     void reopen_linesFillTheEntries_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -22,6 +22,11 @@
 #include <QTextDocument>
 #include <QTextFragment>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 using namespace GuiTest;
 
 namespace {
@@ -318,6 +323,56 @@ private slots:
         QFile again(second);
         QVERIFY(again.open(QIODevice::ReadOnly));
         QCOMPARE(again.readAll(), bytes);
+    }
+
+    void save_failureIsReported_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder gone") << "gone" << QString::fromLocal8Bit(std::strerror(ENOENT));
+        QTest::newRow("file made read-only") << "readOnly" << "read-only";
+        QTest::newRow("disk full") << "full" << QString::fromLocal8Bit(std::strerror(EFBIG));
+    }
+    void save_failureIsReported()
+    {
+        // Between the dialog and the writing the folder may go, the file may become
+        // read-only, the disk may fill up (here: a file size limit).
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString path = dir.filePath("saved.tib");
+        if (kind == QLatin1String("gone")) {
+            path = dir.filePath("gone/saved.tib");
+        } else if (kind == QLatin1String("readOnly")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.close();
+            QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+        }
+        Session s;
+        ReportWindow report(s.app, nullptr);
+        report.show();
+        const QString before = reportText(report);
+        s.platform.fileAnswers.enqueue(path);
+        struct rlimit old {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        if (kind == QLatin1String("full")) {
+            struct rlimit tiny = old;
+            tiny.rlim_cur = 8;
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        }
+        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        ::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(s.platform.messages.size(), 1);
+        const FakePlatform::Message& message = s.platform.messages.first();
+        QVERIFY2(message.text.contains(path) && message.text.contains(reason), qPrintable(message.text));
+        QCOMPARE(message.icon, Platform::Icon::Critical);
+        QCOMPARE(message.buttons, Platform::Buttons::Ok);
+        QVERIFY(report.isVisible());
+        QCOMPARE(reportText(report), before);
     }
 
     // ---- Print ----
