@@ -55,24 +55,22 @@ protected:
     void accept() override
     {
         const QStringList selected = selectedFiles();
-        QFileInfo file(selected.value(0));
-        if (selected.isEmpty() || file.isDir()) {
+        if (selected.isEmpty() || QFileInfo(selected.first()).isDir()) {
             QFileDialog::accept();  // a folder is opened
             return;
         }
-        if (acceptMode() == AcceptSave && !defaultSuffix().isEmpty()
-            && !file.fileName().endsWith(u'.' + defaultSuffix()))
-            file.setFile(file.filePath() + u'.' + defaultSuffix());
-        if (!refuse(file)) {
-            if (acceptMode() == AcceptOpen) {
+        QFileInfo file(selected.first());
+        if (acceptMode() == AcceptOpen) {
+            if (!refuse(file))
                 QFileDialog::accept();
-                return;
-            }
-            if (!file.exists() || !confirmOverwrite || replaceAllowed(file)) {
-                m_chosen = file.absoluteFilePath();
-                QDialog::accept();
-            }
+            return;
         }
+        if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix()))
+            file.setFile(file.filePath() + u'.' + defaultSuffix());
+        if (refuse(file) || (file.exists() && confirmOverwrite && !replaceAllowed(file)))
+            return;
+        m_chosen = file.absoluteFilePath();
+        QDialog::accept();  // past Qt's own checks, which look at the name as typed
     }
 
 private:

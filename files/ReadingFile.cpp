@@ -15,7 +15,9 @@ namespace ReadingFile {
 
 namespace {
 
+// The order of the lines in the file.
 enum Line { NameLine, SexLine, DayLine, MonthLine, YearLine };
+static_assert(YearLine + 1 == LineCount);
 
 const QString Male = QStringLiteral("Male");
 
