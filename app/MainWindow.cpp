@@ -130,16 +130,16 @@ void MainWindow::calculate()
     m_nav.hideSupportScreen();  // ... which is not wanted when moving on
 }
 
-void MainWindow::fillFromReadingFile(const QStringList& lines)
+void MainWindow::fillFromReadingFile(const BirthData& entries)
 {
-    m_ui->txtName->setText(lines.value(0));
-    if (lines.value(1) == Male)
+    m_ui->txtName->setText(entries.name);
+    if (entries.sex == Male)
         m_ui->optMale->setChecked(true);
     else
         m_ui->optFemale->setChecked(true);
-    selectStoredValue(m_ui->cboDate, lines.value(2));
-    selectStoredValue(m_ui->cboMonth, lines.value(3));
-    selectStoredValue(m_ui->cboYear, lines.value(4));
+    selectStoredValue(m_ui->cboDate, QString::number(entries.day));
+    selectStoredValue(m_ui->cboMonth, entries.month);
+    selectStoredValue(m_ui->cboYear, QString::number(entries.year));
 }
 
 void MainWindow::openSavedReading()
@@ -150,7 +150,6 @@ void MainWindow::openSavedReading()
     dialog.mode = Platform::FileDialog::Mode::Open;
     dialog.filter = tr("Tibetan Astrology") + QStringLiteral(" (*.tib)");
     dialog.defaultSuffix = QStringLiteral("tib");
-    dialog.refuseReadOnly = true;
     dialog.title = tr("Select the source file");
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
@@ -162,8 +161,7 @@ void MainWindow::openSavedReading()
         return;
     }
     // The file is read completely and closed before any control changes.
-    const QStringList lines = ReadingFile::read(path);
-    fillFromReadingFile(lines);
+    fillFromReadingFile(ReadingFile::read(path));
     calculate();
     m_nav.hideSupportScreen();
 }

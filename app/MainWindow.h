@@ -4,6 +4,7 @@
 
 #include <memory>
 
+struct BirthData;
 class LinkLabel;
 class Navigator;
 namespace Ui {
@@ -21,8 +22,8 @@ public:
 
     // Shows its message and returns false when the entries cannot be used.
     bool validateBirthData();
-    // Puts the five lines of a reading file into the entry controls.
-    void fillFromReadingFile(const QStringList& lines);
+    // Puts the entries of a reading file into the entry controls.
+    void fillFromReadingFile(const BirthData& entries);
 
     LinkLabel* coBrandLabel() const;
     LinkLabel* fullBrandLabel() const;

@@ -21,7 +21,7 @@ public:
         Mode mode = Mode::Open;
         QString title;
         QString filter;          // Qt form: "Description (*.ext)"
-        QString defaultSuffix;   // appended to a typed name without extension
+        QString defaultSuffix;   // when saving, appended to any name that does not end in it
         bool confirmOverwrite = false;
         bool refuseReadOnly = false;  // a read-only file or folder is refused
     };
@@ -30,7 +30,8 @@ public:
 
     // A modal message box with the application title as caption.
     virtual Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) = 0;
-    // A modal file dialog with an empty initial name; an empty result is a cancel.
+    // A modal file dialog with an empty initial name; an empty result is a cancel. A
+    // save dialog hands back only a name in a folder that exists.
     virtual QString chooseFile(QWidget* parent, const FileDialog& dialog) = 0;
     // Hands a web address to the default browser and returns at once; never reports.
     virtual void openUrl(const QString& address) = 0;

@@ -23,36 +23,84 @@
 
 namespace {
 
-// A file dialog that, like the classic one, refuses a read-only file or folder
-// instead of handing it back.
-class RefusingFileDialog : public QFileDialog
+// Shows a message box of the program's, known to tests and desktop tools by its role.
+int execMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                   QMessageBox::StandardButtons buttons, QWidget* parent,
+                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowRole(QStringLiteral("messageBox"));
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+// A file dialog that, like the classic one, hands back only a name it can use. When
+// saving, the name always gets the default suffix (Qt adds it only to names without
+// a dot), a name in a folder that does not exist is refused, and so on request is a
+// read-only file or folder; the question before replacing a file is about the name
+// that is handed back.
+class CheckingFileDialog : public QFileDialog
 {
 public:
     using QFileDialog::QFileDialog;
     bool refuseReadOnly = false;
+    bool confirmOverwrite = false;
+
+    QString chosenFile() const { return m_chosen.isEmpty() ? selectedFiles().value(0) : m_chosen; }
 
 protected:
     void accept() override
     {
-        if (refuseReadOnly) {
-            const QStringList chosen = selectedFiles();
-            if (!chosen.isEmpty()) {
-                QFileInfo file(chosen.first());
-                if (!defaultSuffix().isEmpty() && file.suffix().isEmpty() && !file.exists())
-                    file.setFile(file.filePath() + u'.' + defaultSuffix());
-                const bool readOnlyFile = file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath());
-                const bool readOnlyFolder = acceptMode() == AcceptSave && !file.exists()
-                                            && ReadingFile::isReadOnly(file.absolutePath());
-                if (readOnlyFile || readOnlyFolder) {
-                    QMessageBox::warning(this, windowTitle(),
-                                         QStringLiteral("%1\nThis file is read-only. Please choose another name.")
-                                             .arg(file.fileName()));
-                    return;
-                }
-            }
+        const QStringList selected = selectedFiles();
+        if (selected.isEmpty() || QFileInfo(selected.first()).isDir()) {
+            QFileDialog::accept();  // a folder is opened
+            return;
         }
-        QFileDialog::accept();
+        QFileInfo file(selected.first());
+        if (acceptMode() == AcceptOpen) {
+            if (!refuse(file))
+                QFileDialog::accept();
+            return;
+        }
+        if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix()))
+            file.setFile(file.filePath() + u'.' + defaultSuffix());
+        if (refuse(file) || (file.exists() && confirmOverwrite && !replaceAllowed(file)))
+            return;
+        m_chosen = file.absoluteFilePath();
+        QDialog::accept();  // past Qt's own checks, which look at the name as typed
     }
+
+private:
+    // Shows why the file cannot be used, if it cannot.
+    bool refuse(const QFileInfo& file)
+    {
+        QString why;
+        const bool saving = acceptMode() == AcceptSave;
+        if (saving && !QFileInfo(file.absolutePath()).isDir())
+            why = QStringLiteral("%1\nThis folder does not exist. Please choose another name.")
+                      .arg(QDir::toNativeSeparators(file.absolutePath()));
+        else if (refuseReadOnly
+                 && ((file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath()))
+                     || (saving && !file.exists() && ReadingFile::isReadOnly(file.absolutePath()))))
+            why = QStringLiteral("%1\nThis file is read-only. Please choose another name.").arg(file.fileName());
+        if (why.isEmpty())
+            return false;
+        execMessageBox(QMessageBox::Warning, windowTitle(), why, QMessageBox::Ok, this);
+        return true;
+    }
+
+    bool replaceAllowed(const QFileInfo& file)
+    {
+        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName());
+        return execMessageBox(QMessageBox::Warning, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this,
+                              QMessageBox::No)
+               == QMessageBox::Yes;
+    }
+
+    QString m_chosen;
 };
 
 QString executableBaseName()
@@ -72,13 +120,10 @@ Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, I
     // A lone carriage return separates lines in the program's texts.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    QString::fromLatin1(BuildSettings::ApplicationTitle), shown,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.setWindowRole(QStringLiteral("messageBox"));
-    box.setTextFormat(Qt::PlainText);
-    const int result = box.exec();
+    const int result = execMessageBox(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                                      QString::fromLatin1(BuildSettings::ApplicationTitle), shown,
+                                      buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                                      parent);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -86,7 +131,7 @@ Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, I
 
 QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& settings)
 {
-    RefusingFileDialog dialog(parent, settings.title);
+    CheckingFileDialog dialog(parent, settings.title);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setWindowRole(QStringLiteral("fileDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -94,18 +139,18 @@ QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& settings)
     dialog.setNameFilter(settings.filter);
     dialog.setDefaultSuffix(settings.defaultSuffix);
     dialog.refuseReadOnly = settings.refuseReadOnly;
-    if (settings.mode == FileDialog::Mode::Save) {
+    if (settings.mode == Platform::FileDialog::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.confirmOverwrite);
+        dialog.confirmOverwrite = settings.confirmOverwrite;
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     dialog.selectFile(QString());  // never proposes the file used last
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosenFile();
 }
 
 void QtPlatform::openUrl(const QString& address)

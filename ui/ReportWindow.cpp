@@ -13,6 +13,7 @@
 #include "WindowParts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextCursor>
 
 ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
@@ -55,7 +56,8 @@ void ReportWindow::showReport()
 
 void ReportWindow::saveReading()
 {
-    // Stops silently at the first failure, a cancel included.
+    // Stops at the first failure: silently at a cancel, with a message when the file
+    // could not be written, so that a lost save is never taken for a good one.
     Platform::FileDialog dialog;
     dialog.mode = Platform::FileDialog::Mode::Save;
     dialog.filter = tr("Rich Text Format (*.tib)");
@@ -66,7 +68,11 @@ void ReportWindow::saveReading()
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
         return;
-    ReadingFile::write(path, m_nav.birthData());
+    QString reason;
+    if (ReadingFile::write(path, m_nav.birthData(), &reason))
+        return;
+    const QString text = tr("%1\nThe reading could not be saved (%2).").arg(QDir::toNativeSeparators(path), reason);
+    m_nav.platform().showMessage(this, text, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
 void ReportWindow::printReport()

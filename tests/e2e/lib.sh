@@ -488,6 +488,17 @@ wait_content() {
 # wait_browser WHAT: waits until a web page has been opened and prints the addresses.
 wait_browser() { wait_content "$BROWSER_LOG" "$1: no web page was opened"; }
 
+
+# wait_same_bytes ACTUAL EXPECTED WHAT [TIMEOUT]: waits until a file holds the expected bytes.
+wait_same_bytes() {
+    local timeout=${4:-$E2E_TIMEOUT}
+    local deadline=$((SECONDS + timeout))
+    until cmp -s "$1" "$2"; do
+        [ $SECONDS -lt $deadline ] || assert_same_bytes "$1" "$2" "$3"
+        sleep 0.05
+    done
+}
+
 assert_no_browser() {
     [ ! -s "$BROWSER_LOG" ] || fail "a web page was opened unexpectedly: $(tr '\n' ' ' <"$BROWSER_LOG")"
 }

@@ -107,6 +107,7 @@ private slots:
         const QByteArray a(1, char('A' + ScrambleOffset));
         QTest::newRow("no digits") << a + "&#;" + a << "AA";
         QTest::newRow("no end") << a + "&#233" << "A";
+        QTest::newRow("no end, a letter after") << a + "&#233" + a << "AA";
         QTest::newRow("no hash") << a + "&233;" + a << "AA";
         QTest::newRow("surrogate") << a + "&#55296;" << "A";
         QTest::newRow("too large") << a + "&#1114112;" << "A";

@@ -518,7 +518,7 @@ private slots:
         QCOMPARE(dialog.title, QStringLiteral("Select the source file"));
         QVERIFY2(dialog.filter.contains(QLatin1String("(*.tib)")), qPrintable(dialog.filter));
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("tib"));
-        QVERIFY(dialog.refuseReadOnly);
+        QVERIFY(!dialog.refuseReadOnly);  // opening only reads the file
         QVERIFY(!dialog.confirmOverwrite);
     }
 
@@ -615,6 +615,22 @@ private slots:
         compareBirthData(s.app.birthData(), saved);
         compareReadings(s.app.reading(), expected);
         verifyOnlyResultWindow(s);
+    }
+
+    void reopen_longestNameComesBackWhole()
+    {
+        // As long as the name field allows, every character one the file keeps as the
+        // longest reference there is ("&#29579;", eight bytes).
+        Session s;
+        const int longest = control<QLineEdit>(s.main(), "txtName")->maxLength();
+        const BirthData saved = person(QString(longest, QChar(0x738B)), "Female", 7, "March", 1984);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("long.tib");
+        QVERIFY(ReadingFile::write(path, saved));
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        QCOMPARE(s.app.birthData().name.size(), longest);
+        compareBirthData(s.app.birthData(), saved);
     }
 
     void reopen_linesFillTheEntries_data()
