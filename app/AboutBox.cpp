@@ -1,8 +1,8 @@
 #include "AboutBox.h"
 
+#include "Captions.h"
 #include "ui_AboutBox.h"
 
-#include "BuildSettings.h"
 #include "Look.h"
 #include "Navigator.h"
 #include "PromoTexts.h"
@@ -15,10 +15,10 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowRole(QStringLiteral("frmAbout"));  // lets desktop tools tell the windows apart
-    setWindowTitle(QCoreApplication::translate("BuildSettings", BuildSettings::WindowCaption));
+    setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->picIcon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
-    m_ui->Label2->setText(QCoreApplication::translate("BuildSettings", BuildSettings::WindowCaption));
+    m_ui->Label2->setText(Captions::windowCaption());
     m_ui->Label1->setText(PromoTexts::text("about-description"));
     m_ui->Label3->setText(PromoTexts::text("about-business"));
     m_ui->lblHomePage->setText(PromoTexts::text("about-homepage"));

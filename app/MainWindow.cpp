@@ -1,10 +1,10 @@
 #include "MainWindow.h"
 
+#include "Captions.h"
 #include "ui_MainWindow.h"
 
 #include "AstrologyTables.h"
 #include "Blanks.h"
-#include "BuildSettings.h"
 #include "Look.h"
 #include "Navigator.h"
 #include "Platform.h"
@@ -40,7 +40,7 @@ MainWindow::MainWindow(Navigator& navigator)
     m_ui->setupUi(this);
     setWindowRole(QStringLiteral("frmMain"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("BuildSettings", BuildSettings::WindowCaption));
+    setWindowTitle(Captions::windowCaption());
     // The typeface is chosen at run time and the standard palette is the style's.
     Look::applyWindowLook(this);
     Look::applyStandardLook(m_ui->menuBar);

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "Captions.h"
 #include "BuildSettings.h"
 #include "PrintModule.h"
 #include "ReadingFile.h"
@@ -80,12 +81,12 @@ private:
         QString why;
         const bool saving = acceptMode() == AcceptSave;
         if (saving && !QFileInfo(file.absolutePath()).isDir())
-            why = QStringLiteral("%1\nThis folder does not exist. Please choose another name.")
+            why = QCoreApplication::translate("QtPlatform", "%1\nThis folder does not exist. Please choose another name.")
                       .arg(QDir::toNativeSeparators(file.absolutePath()));
         else if (refuseReadOnly
                  && ((file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath()))
                      || (saving && !file.exists() && ReadingFile::isReadOnly(file.absolutePath()))))
-            why = QStringLiteral("%1\nThis file is read-only. Please choose another name.").arg(file.fileName());
+            why = QCoreApplication::translate("QtPlatform", "%1\nThis file is read-only. Please choose another name.").arg(file.fileName());
         if (why.isEmpty())
             return false;
         execMessageBox(QMessageBox::Warning, windowTitle(), why, QMessageBox::Ok, this);
@@ -94,7 +95,7 @@ private:
 
     bool replaceAllowed(const QFileInfo& file)
     {
-        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName());
+        const QString question = QCoreApplication::translate("QtPlatform", "%1 already exists.\nDo you want to replace it?").arg(file.fileName());
         return execMessageBox(QMessageBox::Warning, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this,
                               QMessageBox::No)
                == QMessageBox::Yes;
@@ -121,7 +122,7 @@ Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, I
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     const int result = execMessageBox(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                                      QString::fromLatin1(BuildSettings::ApplicationTitle), shown,
+                                      Captions::applicationTitle(), shown,
                                       buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                                       parent);
     if (buttons == Buttons::Ok)
@@ -187,7 +188,7 @@ PrintModule::Function loadPrintModule()
 bool QtPlatform::printDocument(QTextDocument& document)
 {
     static const PrintModule::Function print = loadPrintModule();
-    const QString documentName = QString::fromLatin1(BuildSettings::ApplicationTitle);
+    const QString documentName = Captions::applicationTitle();
     return print && print(&document, &documentName);
 }
 

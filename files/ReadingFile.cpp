@@ -2,6 +2,7 @@
 
 #include "Scramble.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -171,9 +172,9 @@ bool write(const QString& path, const BirthData& birthData, QString* reason)
     struct stat existing {};
     const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
-        why = QStringLiteral("it is not a plain file");
+        why = QCoreApplication::translate("ReadingFile", "it is not a plain file");
     else if (exists && isReadOnly(path))
-        why = QStringLiteral("the file is read-only");
+        why = QCoreApplication::translate("ReadingFile", "the file is read-only");
     else if (replace(path, contentFor(birthData), exists, why))
         return true;
     if (reason)

@@ -2,7 +2,7 @@
 #include "ui_SupportScreen.h"
 
 #include "Blanks.h"
-#include "BuildSettings.h"
+#include "Captions.h"
 #include "Look.h"
 #include "Navigator.h"
 #include "Platform.h"
@@ -47,7 +47,7 @@ SupportScreen::SupportScreen(Navigator& navigator)
     setAttribute(Qt::WA_ShowWithoutActivating);
     Look::applyWindowLook(this);
 
-    const QString caption = QCoreApplication::translate("BuildSettings", BuildSettings::WindowCaption);
+    const QString caption = Captions::windowCaption();
     setWindowTitle(caption);
     m_ui->lblNagScreen2Caption->setText(caption);
     m_ui->lblNagScreen2Caption->adjustSize();

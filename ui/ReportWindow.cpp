@@ -1,7 +1,7 @@
 #include "ReportWindow.h"
 #include "ui_ReportWindow.h"
 
-#include "BuildSettings.h"
+#include "Captions.h"
 #include "GuardedTextEdit.h"
 #include "Look.h"
 #include "Navigator.h"
@@ -22,7 +22,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     , m_nav(navigator)
 {
     setWindowRole(QStringLiteral("frmSave"));  // lets desktop tools tell the windows apart
-    setWindowTitle(QCoreApplication::translate("BuildSettings", BuildSettings::WindowCaption));
+    setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
     // A form holds whole point sizes only.
@@ -64,7 +64,7 @@ void ReportWindow::saveReading()
     dialog.defaultSuffix = QStringLiteral("tib");
     dialog.confirmOverwrite = true;
     dialog.refuseReadOnly = true;
-    dialog.title = QString::fromLatin1(BuildSettings::ApplicationTitle);
+    dialog.title = Captions::applicationTitle();
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
         return;

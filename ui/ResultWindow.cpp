@@ -2,7 +2,7 @@
 #include "ui_ResultWindow.h"
 
 #include "AstrologyTables.h"
-#include "BuildSettings.h"
+#include "Captions.h"
 #include "ComputeReading.h"
 #include "GuardedTextEdit.h"
 #include "LinkLabel.h"
@@ -29,7 +29,7 @@ ResultWindow::ResultWindow(Navigator& navigator)
 {
     setWindowRole(QStringLiteral("frmTibetanResult"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("BuildSettings", BuildSettings::WindowCaption));
+    setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
     Look::applyStandardLook(m_ui->menuBar);
