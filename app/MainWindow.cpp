@@ -1,16 +1,15 @@
-#include "MainWindow.h"
-
-#include "Captions.h"
+#include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "AstrologyTables.h"
-#include "Blanks.h"
-#include "Look.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "PromoTexts.h"
-#include "ReadingFile.h"
-#include "WindowParts.h"
+#include "data/PromoTexts.h"
+#include "engine/AstrologyTables.h"
+#include "engine/Blanks.h"
+#include "files/ReadingFile.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
+#include "ui/WindowParts.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 
@@ -49,9 +48,9 @@ MainWindow::MainWindow(Navigator& navigator)
     const QIcon icon = QApplication::windowIcon();
     m_ui->picEmblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon);
 
-    PromoTexts::showLink(m_ui->Label14, PromoTexts::ForumInvitation, m_nav);
-    PromoTexts::showLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
-    PromoTexts::showLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->Label14, PromoTexts::ForumInvitation, m_nav);
+    WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
     connect(m_ui->cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
     connect(m_ui->mnuCalculate, &QAction::triggered, this, &MainWindow::calculate);
     connect(m_ui->txtName, &QLineEdit::returnPressed, this, &MainWindow::calculate);

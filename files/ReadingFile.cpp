@@ -1,6 +1,6 @@
-#include "ReadingFile.h"
+#include "files/ReadingFile.h"
 
-#include "Scramble.h"
+#include "files/Scramble.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Scramble.h"
+#include "files/Scramble.h"
 
-#include "Windows1252.h"
+#include "files/Windows1252.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "SupportScreen.h"
+#include "support/SupportScreen.h"
 #include "ui_SupportScreen.h"
 
-#include "Blanks.h"
-#include "Captions.h"
-#include "Look.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "PromoTexts.h"
-#include "WebAddress.h"
+#include "data/PromoTexts.h"
+#include "engine/Blanks.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
+#include "platform/WebAddress.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
-#include "Scramble.h"
-#include "Windows1252.h"
+#include "files/Scramble.h"
+#include "files/Windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,7 +1,7 @@
-#include "MonkeyPlatform.h"
+#include "robustness/MonkeyPlatform.h"
 
-#include "ReadingFile.h"
-#include "Scramble.h"
+#include "files/ReadingFile.h"
+#include "files/Scramble.h"
 
 #include <QDir>
 #include <QFile>
