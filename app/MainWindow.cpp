@@ -96,7 +96,7 @@ bool MainWindow::validateBirthData()
         m_nav.platform().showMessage(this, text, icon, Platform::Buttons::Ok);
         return false;
     };
-    if (TrimBlanks(m_ui->txtName->text()).isEmpty())
+    if (trimBlanks(m_ui->txtName->text()).isEmpty())
         return fail(tr("Please Enter Your Name"), Platform::Icon::Critical);
     if (!m_ui->optMale->isChecked() && !m_ui->optFemale->isChecked())
         return fail(tr("Please Select Your Sex"), Platform::Icon::Critical);
@@ -119,7 +119,7 @@ void MainWindow::calculate()
     if (!validateBirthData())
         return;
     BirthData& birthData = m_nav.birthData();
-    birthData.name = TrimBlanks(m_ui->txtName->text());
+    birthData.name = trimBlanks(m_ui->txtName->text());
     birthData.sex = m_ui->optMale->isChecked() ? Male : Female;
     birthData.year = qint16(m_ui->cboYear->currentData().toInt());
     birthData.month = m_ui->cboMonth->currentData().toString();

@@ -235,7 +235,7 @@ QString QtPlatform::readSetting(const QString& key)
         return {};
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Settings"));
-    return UnscrambleTextFromSettings(settings.value(ScrambleTextForSettings(key)).toString());
+    return unscrambleFromSettings(settings.value(scrambleForSettings(key)).toString());
 }
 
 void QtPlatform::writeSetting(const QString& key, const QString& value)
@@ -244,7 +244,7 @@ void QtPlatform::writeSetting(const QString& key, const QString& value)
         return;
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Settings"));
-    settings.setValue(ScrambleTextForSettings(key), ScrambleTextForSettings(value));
+    settings.setValue(scrambleForSettings(key), scrambleForSettings(value));
     settings.endGroup();
     settings.sync();  // an unwritable store is ignored
 }

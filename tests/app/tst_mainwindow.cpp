@@ -42,7 +42,7 @@ QByteArray readingFileBytes(const QStringList& plainLines)
 {
     QByteArray bytes;
     for (const QString& line : plainLines)
-        bytes += ScrambleText(line) + "\r\n";
+        bytes += scrambleText(line) + "\r\n";
     return bytes;
 }
 
@@ -652,8 +652,8 @@ private slots:
         QTest::newRow("a sixth line is not read")
             << readingFileBytes({"Bob", "Male", "5", "May", "1990", "garbage"}) << "Male" << 5 << "May" << 1990;
         QTest::newRow("lines without CR")
-            << QByteArray(ScrambleText("Bob") + "\n" + ScrambleText("Male") + "\n" + ScrambleText("5") + "\n"
-                          + ScrambleText("May") + "\n" + ScrambleText("1990"))
+            << QByteArray(scrambleText("Bob") + "\n" + scrambleText("Male") + "\n" + scrambleText("5") + "\n"
+                          + scrambleText("May") + "\n" + scrambleText("1990"))
             << "Male" << 5 << "May" << 1990;
     }
     void reopen_linesFillTheEntries()
@@ -752,7 +752,7 @@ private slots:
         } else if (kind == QLatin1String("long")) {
             QVERIFY(writeBytes(path, QByteArray(2 * 1024 * 1024, 'x')));
         } else if (kind == QLatin1String("crs")) {
-            QVERIFY(writeBytes(path, ScrambleText("Anna") + "\r" + ScrambleText("Male") + "\r\r\r"));
+            QVERIFY(writeBytes(path, scrambleText("Anna") + "\r" + scrambleText("Male") + "\r\r\r"));
         }
 
         Session s;

@@ -108,14 +108,14 @@ private slots:
         {
             QSettings other(otherPath, QSettings::IniFormat);
             other.beginGroup("Settings");
-            other.setValue(ScrambleTextForSettings("Duration"), ScrambleTextForSettings("1/1/20"));
+            other.setValue(scrambleForSettings("Duration"), scrambleForSettings("1/1/20"));
         }
         QtPlatform platform;
         QCOMPARE(platform.readSetting("Duration"), QString());
         platform.writeSetting("Duration", "12/7/26");
         QSettings other(otherPath, QSettings::IniFormat);
         other.beginGroup("Settings");
-        QCOMPARE(UnscrambleTextFromSettings(other.value(ScrambleTextForSettings("Duration")).toString()),
+        QCOMPARE(unscrambleFromSettings(other.value(scrambleForSettings("Duration")).toString()),
                  QStringLiteral("1/1/20"));
     }
 
