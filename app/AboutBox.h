@@ -2,12 +2,24 @@
 
 #include <QDialog>
 
-class Navigator;
+#include <memory>
 
-// frmAbout: modal; OK is both the default and the cancel button.
+class Navigator;
+namespace Ui {
+class AboutBox;
+}
+
+// The about box: modal; OK is both the default and the cancel button.
 class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
     AboutBox(Navigator& navigator, QWidget* parent);
+    ~AboutBox() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::AboutBox> m_ui;
 };

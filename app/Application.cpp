@@ -1,11 +1,11 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "AboutBox.h"
-#include "MainWindow.h"
-#include "NagScreen.h"
-#include "Platform.h"
-#include "ResultWindow.h"
-#include "WebAddress.h"
+#include "app/AboutBox.h"
+#include "app/MainWindow.h"
+#include "platform/Platform.h"
+#include "platform/WebAddress.h"
+#include "support/SupportScreen.h"
+#include "ui/ResultWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -32,7 +32,7 @@ ResultWindow* Application::resultWindow() const
     return m_result;
 }
 
-NagScreen* Application::supportScreen() const
+SupportScreen* Application::supportScreen() const
 {
     return m_support;
 }
@@ -53,11 +53,11 @@ void Application::showResultWindow()
     m_result->show();
 }
 
-NagScreen* Application::ensureSupportScreen()
+SupportScreen* Application::ensureSupportScreen()
 {
     // Created on the first request to show or hide it, then kept for the whole run.
     if (!m_support)
-        m_support = new NagScreen(*this);
+        m_support = new SupportScreen(*this);
     return m_support;
 }
 

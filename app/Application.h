@@ -1,14 +1,14 @@
 #pragma once
 
-#include "BirthData.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "Reading.h"
+#include "engine/BirthData.h"
+#include "engine/Reading.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
 
 #include <QPointer>
 
 class MainWindow;
-class NagScreen;
+class SupportScreen;
 class ResultWindow;
 
 // Owns the one BirthData and one Reading of the run and moves the user between
@@ -37,11 +37,11 @@ public:
 
     MainWindow* mainWindow() const;
     ResultWindow* resultWindow() const;
-    NagScreen* supportScreen() const;
+    SupportScreen* supportScreen() const;
     bool quitting() const { return m_quitting; }
 
 private:
-    NagScreen* ensureSupportScreen();
+    SupportScreen* ensureSupportScreen();
 
     class DialogCountingPlatform : public Platform
     {
@@ -71,6 +71,6 @@ private:
     Reading m_reading;
     QPointer<MainWindow> m_main;
     QPointer<ResultWindow> m_result;
-    QPointer<NagScreen> m_support;
+    QPointer<SupportScreen> m_support;
     bool m_quitting = false;
 };

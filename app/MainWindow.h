@@ -2,46 +2,45 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
+struct BirthData;
 class LinkLabel;
 class Navigator;
-class QComboBox;
-class QLineEdit;
-class QRadioButton;
+namespace Ui {
+class MainWindow;
+}
 
-// frmMain: where the person's details are entered. Created afresh each time it is
-// shown, so it always starts from its defaults.
+// Where the person's details are entered. Created afresh each time it is shown, so it
+// always starts from its defaults.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit MainWindow(Navigator& navigator);
+    ~MainWindow() override;
 
-    // The Calculate action, shared by the button, the menu item and reopening.
-    void cmdCalculate_Click();
-    // Reopens a reading file and runs the Calculate action with its entries.
-    void cmdOpen_Click();
-    bool ValidateBirthData();
-    // Puts the five lines of a reading file into the entry controls.
-    void fillFromReadingFile(const QStringList& lines);
+    // Shows its message and returns false when the entries cannot be used.
+    bool validateBirthData();
+    // Puts the entries of a reading file into the entry controls.
+    void fillFromReadingFile(const BirthData& entries);
 
-    LinkLabel* coBrandLabel() const { return lblCobrand; }
-    LinkLabel* fullBrandLabel() const { return lblFullBrand; }
+    LinkLabel* coBrandLabel() const;
+    LinkLabel* fullBrandLabel() const;
+
+public slots:
+    // Stores the checked entries as the birth data and moves on to the result window;
+    // the button, the menu item and reopening all come here.
+    void calculate();
+    // Reads a reading file into the entries and calculates from them.
+    void openSavedReading();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildControls();
-    void Form_Load();
+    void fillLists();
 
     Navigator& m_nav;
-    QLineEdit* txtName = nullptr;
-    QRadioButton* optMale = nullptr;
-    QRadioButton* optFemale = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
+    std::unique_ptr<Ui::MainWindow> m_ui;
 };

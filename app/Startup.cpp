@@ -1,11 +1,13 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "Application.h"
-#include "LinkLabel.h"
-#include "MainWindow.h"
-#include "Platform.h"
-#include "SingleInstance.h"
-#include "UpdateReminder.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/UpdateReminder.h"
+#include "platform/Platform.h"
+#include "widgets/LinkLabel.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -18,7 +20,7 @@ int coBrandNumber(float r)
     return int(std::nearbyint(double(r) * 6.0 + 1.0));
 }
 
-void CoBrand_Randomize(MainWindow& window, float r)
+void showRandomPromotion(MainWindow& window, float r)
 {
     const int n = coBrandNumber(r);
     if (n == 1 || n == 3 || n == 5)
@@ -27,20 +29,20 @@ void CoBrand_Randomize(MainWindow& window, float r)
         LinkLabel::bringToFront(window.fullBrandLabel(), window.coBrandLabel());
 }
 
-bool RunStartup(Application& application, SingleInstance& guard)
+bool run(Application& application, SingleInstance& guard)
 {
     Platform& platform = application.platform();
     if (!guard.acquire()) {
-        platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information,
-                             Platform::Buttons::Ok);
+        platform.showMessage(nullptr, QCoreApplication::translate("Startup", "Application is already running"),
+                             Platform::Icon::Information, Platform::Buttons::Ok);
         application.quitApplication();
         return false;
     }
     platform.seedRandom();
-    UpdateReminder::CheckForUpdate(application);
+    UpdateReminder::checkForUpdate(application);
     application.showMainWindow();
     if (MainWindow* window = application.mainWindow())
-        CoBrand_Randomize(*window, platform.nextRandom());
+        showRandomPromotion(*window, platform.nextRandom());
     return true;
 }
 

@@ -10,9 +10,9 @@ namespace Startup {
 // nearest integer, exact halves to the even neighbour.
 int coBrandNumber(float r);
 // Brings lblCobrand (1, 3, 5) or lblFullBrand (2, 4, 6) to the front; 7 keeps the layout.
-void CoBrand_Randomize(MainWindow& window, float r);
+void showRandomPromotion(MainWindow& window, float r);
 
 // The program's entry: false when another copy already runs and this one must end.
-bool RunStartup(Application& application, SingleInstance& guard);
+bool run(Application& application, SingleInstance& guard);
 
 } // namespace Startup

@@ -13,12 +13,13 @@ namespace UpdateReminder {
 
 inline constexpr char Key[] = "Duration";
 
-// The date as the locale's short date text.
-QString dateText(const QDate& date, const QLocale& locale);
-// Reads a short date text back. A two-digit year is placed in the century nearest
-// to today, so the text written on one start reads as the same date on the next.
+// The date as stored: ISO 8601 (2026-12-07), the same text in every locale, so that
+// a change of the system's date format between starts cannot make it unreadable.
+QString dateText(const QDate& date);
+// Reads a stored date: the ISO form, or the locale's short date text that earlier
+// versions stored. A two-digit year is placed in the century nearest to today.
 std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, const QDate& today);
 
-void CheckForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
+void checkForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
 
 } // namespace UpdateReminder

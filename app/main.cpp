@@ -1,18 +1,27 @@
-#include "Application.h"
-#include "Look.h"
-#include "QtPlatform.h"
-#include "SingleInstance.h"
-#include "Startup.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "platform/QtPlatform.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-#ifndef ZARVO_PLATFORM_STYLE
+    // The texts follow the system's language where a catalogue exists; English otherwise.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QTranslator programTexts;
+    if (programTexts.load(QLocale(), QStringLiteral("zarvo"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&programTexts);
     QApplication::setStyle(Look::createStyle());
-#endif
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Look::applicationIcon());
@@ -22,7 +31,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     Application application(platform);
     SingleInstance guard;
-    if (!Startup::RunStartup(application, guard))
+    if (!Startup::run(application, guard))
         return 0;
     return app.exec();
 }

@@ -1,4 +1,6 @@
-#include "AstrologyTables.h"
+#include "engine/AstrologyTables.h"
+
+#include <QtGlobal>
 
 namespace AstrologyTables {
 
@@ -18,21 +20,21 @@ const std::array<SunSignRow, 12> sunSigns{{
 }};
 
 const std::array<MonthRule, 12> monthRules{{
-    {"January", 12, u"Sh\u00fc", u"Chusin"},
-    {"February", 11, u"Chusin", u"Bhumpa"},
-    {"March", 12, u"Bhumpa", u"Nya"},
-    {"April", 11, u"Nya", u"Lug"},
-    {"May", 12, u"Lug", u"L\u00e4ng"},
-    {"June", 12, u"L\u00e4ng", u"Khrig"},
-    {"July", 13, u"Khrig", u"Kata"},
-    {"August", 13, u"Kata", u"Senge"},
-    {"September", 14, u"Senge", u"Bhumo"},
-    {"October", 13, u"Bhumo", u"Sang"},
-    {"November", 14, u"Sang", u"Dhig"},
-    {"December", 14, u"Dhig", u"Sh\u00fc"},
+    {QT_TRANSLATE_NOOP("Month", "January"), 12, u"Sh\u00fc", u"Chusin"},
+    {QT_TRANSLATE_NOOP("Month", "February"), 11, u"Chusin", u"Bhumpa"},
+    {QT_TRANSLATE_NOOP("Month", "March"), 12, u"Bhumpa", u"Nya"},
+    {QT_TRANSLATE_NOOP("Month", "April"), 11, u"Nya", u"Lug"},
+    {QT_TRANSLATE_NOOP("Month", "May"), 12, u"Lug", u"L\u00e4ng"},
+    {QT_TRANSLATE_NOOP("Month", "June"), 12, u"L\u00e4ng", u"Khrig"},
+    {QT_TRANSLATE_NOOP("Month", "July"), 13, u"Khrig", u"Kata"},
+    {QT_TRANSLATE_NOOP("Month", "August"), 13, u"Kata", u"Senge"},
+    {QT_TRANSLATE_NOOP("Month", "September"), 14, u"Senge", u"Bhumo"},
+    {QT_TRANSLATE_NOOP("Month", "October"), 13, u"Bhumo", u"Sang"},
+    {QT_TRANSLATE_NOOP("Month", "November"), 14, u"Sang", u"Dhig"},
+    {QT_TRANSLATE_NOOP("Month", "December"), 14, u"Dhig", u"Sh\u00fc"},
 }};
 
-const std::array<NamedParagraph, 12> animals{{
+const std::array<NamedRow, 12> animals{{
     {"Rat", "animal/rat"},
     {"Ox", "animal/ox"},
     {"Tiger", "animal/tiger"},
@@ -47,7 +49,7 @@ const std::array<NamedParagraph, 12> animals{{
     {"Boar", "animal/boar"},
 }};
 
-const std::array<NamedParagraph, 5> elements{{
+const std::array<NamedRow, 5> elements{{
     {"Earth", "element/earth"},
     {"Fire", "element/fire"},
     {"Water", "element/water"},

@@ -6,26 +6,30 @@
 
 namespace AstrologyTables {
 
+// The tables are the one place that says which signs, animals and elements there are and
+// in which order. A row's key names its paragraph and, for signs and animals, its picture:
+// "western/virgo" is the Virgo paragraph and the Virgo picture.
+
 struct SunSignRow
 {
     const char16_t* tibetan;
     const char* translation;
     const char* western;
-    const char* paragraphKey;  // key of the western paragraph, e.g. "western/virgo"
+    const char* key;  // the western sign's paragraph and picture
 };
 
 struct MonthRule
 {
-    const char* month;
+    const char* month;          // the stored English name; shown through the "Month" translations
     int threshold;              // day <= threshold gives the first sign
     const char16_t* firstSign;
     const char16_t* secondSign;
 };
 
-struct NamedParagraph
+struct NamedRow
 {
     const char* name;
-    const char* paragraphKey;
+    const char* key;
 };
 
 inline constexpr int FirstYear = 1930;
@@ -36,9 +40,20 @@ extern const std::array<SunSignRow, 12> sunSigns;
 // Month thresholds, in calendar order.
 extern const std::array<MonthRule, 12> monthRules;
 // Table 2: the twelve animals.
-extern const std::array<NamedParagraph, 12> animals;
+extern const std::array<NamedRow, 12> animals;
 // Table 3: the five elements.
-extern const std::array<NamedParagraph, 5> elements;
+extern const std::array<NamedRow, 5> elements;
+
+// The keys of a table's rows, in row order: picture number n of a sign or animal is the
+// picture of key n - 1.
+template<class Row, std::size_t Size>
+QStringList keysOf(const std::array<Row, Size>& rows)
+{
+    QStringList keys;
+    for (const Row& row : rows)
+        keys << QString::fromLatin1(row.key);
+    return keys;
+}
 
 // Table 4: cycle name ("Iron-Horse") of each year from 1930 to 2030, built by its rule.
 const QStringList& yearCycleNames();

@@ -1,7 +1,7 @@
-#include "ComputeReading.h"
+#include "engine/ComputeReading.h"
 
-#include "AstrologyTables.h"
-#include "Paragraphs.h"
+#include "engine/AstrologyTables.h"
+#include "engine/Paragraphs.h"
 
 using namespace AstrologyTables;
 
@@ -23,7 +23,7 @@ void ComputeReading(const BirthData& birthData, Reading& reading)
     for (int row = 0; row < int(sunSigns.size()); ++row) {
         if (reading.tibetanSunSign == QString::fromUtf16(sunSigns[row].tibetan)) {
             reading.westernSunSign = QString::fromLatin1(sunSigns[row].western);
-            reading.westernSunSignText = Paragraphs::text(QString::fromLatin1(sunSigns[row].paragraphKey));
+            reading.westernSunSignText = Paragraphs::text(QString::fromLatin1(sunSigns[row].key));
             reading.tibetanSunSignTranslation = QString::fromLatin1(sunSigns[row].translation);
             reading.sunSignImage = row + 1;
             break;
@@ -40,14 +40,14 @@ void ComputeReading(const BirthData& birthData, Reading& reading)
 
     for (int row = 0; row < int(animals.size()); ++row) {
         if (reading.animalSign == QLatin1String(animals[row].name)) {
-            reading.animalSignText = Paragraphs::text(QString::fromLatin1(animals[row].paragraphKey));
+            reading.animalSignText = Paragraphs::text(QString::fromLatin1(animals[row].key));
             reading.animalSignImage = row + 1;
             break;
         }
     }
-    for (const NamedParagraph& element : elements) {
+    for (const NamedRow& element : elements) {
         if (reading.element == QLatin1String(element.name)) {
-            reading.elementText = Paragraphs::text(QString::fromLatin1(element.paragraphKey));
+            reading.elementText = Paragraphs::text(QString::fromLatin1(element.key));
             break;
         }
     }

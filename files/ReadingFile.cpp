@@ -1,10 +1,12 @@
-#include "ReadingFile.h"
+#include "files/ReadingFile.h"
 
-#include "Scramble.h"
+#include "files/Scramble.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <limits>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,13 +14,145 @@
 
 namespace ReadingFile {
 
+namespace {
+
+// The order of the lines in the file.
+enum Line { NameLine, SexLine, DayLine, MonthLine, YearLine };
+static_assert(YearLine + 1 == LineCount);
+
+const QString Male = QStringLiteral("Male");
+
+// A day or year as the writer puts it: plain decimal digits, no sign, no leading zero.
+qint16 numberIn(const QString& text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number <= 0 || number > std::numeric_limits<qint16>::max() || QString::number(number) != text)
+        return 0;
+    return qint16(number);
+}
+
+// The first LineCount lines, ended by CR LF, LF or a lone CR. Reads at most
+// MaxScanBytes and keeps at most MaxLineBytes of each line.
+QList<QByteArray> linesFrom(QIODevice& device)
+{
+    QList<QByteArray> lines;
+    QByteArray line;
+    bool lineBegun = false;
+    bool afterCarriageReturn = false;  // an LF right after a CR ends no further line
+    qsizetype scanned = 0;
+    char chunk[4096];
+    while (lines.size() < LineCount && scanned < MaxScanBytes) {
+        const qint64 got = device.read(chunk, qMin<qint64>(sizeof chunk, MaxScanBytes - scanned));
+        if (got <= 0)
+            break;
+        scanned += got;
+        for (qint64 i = 0; i < got && lines.size() < LineCount; ++i) {
+            const char byte = chunk[i];
+            const bool lineFeedOfPair = byte == '\n' && afterCarriageReturn;
+            afterCarriageReturn = byte == '\r';
+            if (lineFeedOfPair)
+                continue;
+            if (byte == '\r' || byte == '\n') {
+                lines << line;
+                line.clear();
+                lineBegun = false;
+                continue;
+            }
+            lineBegun = true;
+            if (line.size() < MaxLineBytes)
+                line += byte;
+        }
+    }
+    if (lineBegun && lines.size() < LineCount)
+        lines << line;  // the last line, without its line end
+    return lines;
+}
+
+// Writes all of content, so that a short write shows as an error with its reason.
+bool writeAll(QFileDevice& file, const QByteArray& content)
+{
+    qsizetype done = 0;
+    while (done < content.size()) {
+        const qint64 written = file.write(content.constData() + done, content.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// Overwrites an existing file where it stands. Without O_CREAT, which a sticky
+// world-writable folder may refuse for a file of another user's.
+bool writeInPlace(const QString& path, const QByteArray& content, QString& reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly | QIODevice::Unbuffered)
+        || !writeAll(file, content)) {
+        reason = file.errorString();
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool replace(const QString& path, const QByteArray& content, bool exists, QString& reason)
+{
+    QSaveFile file(path);
+    // Where no new file can be made beside the old one, the old one is written in place.
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a short write (a full disk) shows at once; a buffered flush
+    // may hide it and commit a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = file.errorString();
+        return false;
+    }
+    if (!writeAll(file, content)) {
+        reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (file.commit())
+        return true;
+    // A sticky folder lets only the owner of a file (or of the folder) replace it;
+    // another user whom the file lets write may still write it in place. The new file
+    // has been written in full, so the old one can be overwritten without loss.
+    if (exists && file.error() == QFileDevice::RenameError)
+        return writeInPlace(path, content, reason);
+    reason = file.errorString();
+    return false;
+}
+
+// The entries of a file's lines, as the writer put them.
+BirthData entriesOf(const QList<QByteArray>& lines)
+{
+    const auto line = [&lines](Line which) { return unscrambleText(lines.value(which)); };
+    BirthData entries;
+    entries.name = line(NameLine);
+    entries.sex = line(SexLine) == Male ? Male : QStringLiteral("Female");
+    entries.day = numberIn(line(DayLine));
+    entries.month = line(MonthLine);
+    entries.year = numberIn(line(YearLine));
+    return entries;
+}
+
+} // namespace
+
 QByteArray contentFor(const BirthData& birthData)
 {
-    const QString lines[LineCount] = {birthData.name, birthData.sex, QString::number(birthData.day),
-                                      birthData.month, QString::number(birthData.year)};
+    QString lines[LineCount];
+    lines[NameLine] = birthData.name;
+    lines[SexLine] = birthData.sex;
+    lines[DayLine] = QString::number(birthData.day);
+    lines[MonthLine] = birthData.month;
+    lines[YearLine] = QString::number(birthData.year);
     QByteArray content;
     for (const QString& line : lines)
-        content += ScrambleText(line) + "\r\n";
+        content += scrambleText(line) + "\r\n";
     return content;
 }
 
@@ -32,82 +166,40 @@ bool isReadOnly(const QString& path)
     return !(info.st_mode & S_IWUSR) || ::access(QFile::encodeName(path).constData(), W_OK) != 0;
 }
 
-bool write(const QString& path, const BirthData& birthData)
+bool write(const QString& path, const BirthData& birthData, QString* reason)
 {
-    // A read-only file is refused; so is anything that is not a plain file.
+    QString why;
     struct stat existing {};
-    if (::stat(QFile::encodeName(path).constData(), &existing) == 0
-        && (!S_ISREG(existing.st_mode) || isReadOnly(path)))
-        return false;
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count; a
-    // buffered flush may hide it and commit a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray content = contentFor(birthData);
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
+        why = QCoreApplication::translate("ReadingFile", "it is not a plain file");
+    else if (exists && isReadOnly(path))
+        why = QCoreApplication::translate("ReadingFile", "the file is read-only");
+    else if (replace(path, contentFor(birthData), exists, why))
+        return true;
+    if (reason)
+        *reason = why;
+    return false;
 }
 
-QStringList readFrom(QIODevice& device)
+BirthData readFrom(QIODevice& device)
 {
-    QStringList lines;
-    qsizetype scanned = 0;
-    char chunk[512];
-    while (lines.size() < LineCount && scanned < MaxScanBytes) {
-        QByteArray line;
-        bool ended = false;
-        bool any = false;
-        while (scanned < MaxScanBytes) {
-            // getChar-sized reads would be slow; readLine stops at LF or the buffer's end.
-            const qint64 got = device.readLine(chunk, sizeof chunk);
-            if (got <= 0)
-                break;
-            any = true;
-            scanned += got;
-            const bool hasLineFeed = chunk[got - 1] == '\n';
-            if (line.size() < MaxLineBytes)
-                line.append(chunk, qMin<qsizetype>(got, MaxLineBytes - line.size()));
-            if (hasLineFeed) {
-                ended = true;
-                break;
-            }
-        }
-        if (!any)
-            break;
-        if (line.endsWith('\n'))
-            line.chop(1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines << UnscrambleText(line);
-        if (!ended)
-            break;
-    }
-    while (lines.size() < LineCount)
-        lines << QString();
-    return lines;
+    return entriesOf(linesFrom(device));
 }
 
-QStringList read(const QString& path)
+BirthData read(const QString& path)
 {
     // Open without blocking and accept only a regular file, so that a FIFO, a device
     // or a directory reads as an empty file instead of hanging.
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return QStringList(LineCount, QString());
+        return entriesOf({});
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return QStringList(LineCount, QString());
-    }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return QStringList(LineCount, QString());
+        return entriesOf({});
     }
     return readFrom(file);
 }

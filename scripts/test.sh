@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-TEST_PACKAGES="xvfb x11-xkb-utils xdotool imagemagick x11-utils cups cups-client cups-bsd printer-driver-cups-pdf \
+TEST_PACKAGES="xvfb x11-xkb-utils xdotool xclip imagemagick x11-utils cups cups-client cups-bsd printer-driver-cups-pdf \
 poppler-utils clang libclang-rt-14-dev appstream desktop-file-utils dpkg-dev file pkg-config libxcb1-dev"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES

@@ -1,33 +1,33 @@
-#include "TellAFriend.h"
+#include "support/TellAFriend.h"
 
-#include "BuildSettings.h"
-#include "WebAddress.h"
+#include "platform/BuildSettings.h"
+#include "platform/WebAddress.h"
 
 #include <QUrl>
 
 QString TellAFriend::checkAddresses(const Request& request)
 {
     if (request.senderEmail == request.friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return tr("Please Enter Distinct Email Addresses");
     for (const QString* address : {&request.senderEmail, &request.friendEmail}) {
         if (!address->contains(u'@'))
-            return QStringLiteral("Please Enter Proper Email Address");
+            return tr("Please Enter Proper Email Address");
     }
     for (const QString* address : {&request.senderEmail, &request.friendEmail}) {
         if (!address->contains(u'.'))
-            return QStringLiteral("Please Enter Proper Email Address");
+            return tr("Please Enter Proper Email Address");
     }
     return {};
 }
 
-QString TellAFriend::checkEntries(const Request& request)
+QString TellAFriend::checkEntries(const Request& request, const Request& placeholders)
 {
-    if (request.senderName.isEmpty() || request.senderName == QLatin1String("Your Name"))
-        return QStringLiteral("Please Enter Your Name");
-    if (request.message.isEmpty() || request.message == QLatin1String("Your Message"))
-        return QStringLiteral("Please Enter Your Message");
-    if (request.friendName.isEmpty() || request.friendName == QLatin1String("Friend's Name"))
-        return QStringLiteral("Please Enter Your Friend's Name");
+    if (request.senderName.isEmpty() || request.senderName == placeholders.senderName)
+        return tr("Please Enter Your Name");
+    if (request.message.isEmpty() || request.message == placeholders.message)
+        return tr("Please Enter Your Message");
+    if (request.friendName.isEmpty() || request.friendName == placeholders.friendName)
+        return tr("Please Enter Your Friend's Name");
     return {};
 }
 

@@ -1,10 +1,27 @@
-#include "ReportComposer.h"
+#include "ui/ReportComposer.h"
 
-#include "Look.h"
+#include "widgets/Look.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 
 namespace ReportComposer {
+
+namespace {
+
+// The stored sex stays "Male" or "Female"; the report names it in the reader's language.
+QString sexShown(const QString& sex)
+{
+    static const char* const stored[] = {QT_TRANSLATE_NOOP("ReportComposer", "Male"),
+                                         QT_TRANSLATE_NOOP("ReportComposer", "Female")};
+    for (const char* word : stored) {
+        if (sex == QLatin1String(word))
+            return QCoreApplication::translate("ReportComposer", word);
+    }
+    return sex;
+}
+
+} // namespace
 
 QList<Run> compose(const BirthData& birthData, const Reading& reading, const QString& footer)
 {
@@ -15,18 +32,21 @@ QList<Run> compose(const BirthData& birthData, const Reading& reading, const QSt
         const QString* paragraph;
     };
     const Section sections[] = {
-        {"Your Name: ", birthData.name, nullptr},
-        {"Your Sex: ", birthData.sex, nullptr},
-        {"Your Tibetan Sun Sign: ", reading.tibetanSunSign, nullptr},
-        {"Your Tranlation of Tibetan Sun Sign: ", reading.tibetanSunSignTranslation, nullptr},
-        {"Your Western Sun Sign: ", reading.westernSunSign, &reading.westernSunSignText},
-        {"Your Tibetan Animal Sign: ", reading.animalSign, &reading.animalSignText},
-        {"Your Tibetan Element: ", reading.element, &reading.elementText},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Name: "), birthData.name, nullptr},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Sex: "), sexShown(birthData.sex), nullptr},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Sun Sign: "), reading.tibetanSunSign, nullptr},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tranlation of Tibetan Sun Sign: "),
+         reading.tibetanSunSignTranslation, nullptr},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Western Sun Sign: "), reading.westernSunSign,
+         &reading.westernSunSignText},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Animal Sign: "), reading.animalSign,
+         &reading.animalSignText},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Element: "), reading.element, &reading.elementText},
     };
     const QString lineEnd = QLatin1String(LineEnd);
     QList<Run> runs;
     for (const Section& section : sections) {
-        runs.append({QLatin1String(section.caption), true});
+        runs.append({QCoreApplication::translate("ReportComposer", section.caption), true});
         runs.append({section.value + lineEnd, false});
         if (section.paragraph)
             runs.append({*section.paragraph + lineEnd, false});

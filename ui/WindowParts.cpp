@@ -1,90 +1,54 @@
-#include "WindowParts.h"
+#include "ui/WindowParts.h"
 
-#include "LinkLabel.h"
-#include "Look.h"
-#include "Navigator.h"
-#include "WebAddress.h"
+#include "data/PromoTexts.h"
+#include "platform/Navigator.h"
+#include "platform/WebAddress.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-
-using Look::tw;
+#include <QCoreApplication>
 
 namespace WindowParts {
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int leftTw, int topTw,
-              const QColor& colour, double pointSize, bool bold)
+void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& nav)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setFont(Look::verdana(pointSize, bold));
-    Look::setTextColour(l, colour);
-    l->move(tw(leftTw), tw(topTw));
-    l->adjustSize();
-    return l;
+    label->setText(PromoTexts::text(link.text));
+    QObject::connect(label, &LinkLabel::clicked, label,
+                     [&nav, pageKey = QString::fromLatin1(link.pageKey)] { nav.openWebPage(pageKey); });
 }
 
-LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const QString& text,
-                       int topTw, const QString& pageKey)
+void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
 {
-    auto* link = new LinkLabel(name, parent);
-    link->setText(text);
-    link->adjustSize();
-    link->move((parent->width() - link->width()) / 2, tw(topTw));
-    QObject::connect(link, &LinkLabel::clicked, parent, [&nav, pageKey] { nav.openWebPage(pageKey); });
-    return link;
-}
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
-{
-    auto* box = new QGroupBox(caption, parent);
-    box->setObjectName(name);
-    box->setFont(Look::verdana(8.25, true));
-    Look::setTextColour(box, colour);
-    return box;
+    visit->setText(visitCaption());
+    QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(QStringLiteral("home-page")); });
+    showPromoLink(forum, PromoTexts::ForumInvitation, nav);
+    // Their texts come from the build and the promotional texts, so they are centred here.
+    for (LinkLabel* link : {visit, forum}) {
+        link->adjustSize();
+        link->move((link->parentWidget()->width() - link->width()) / 2, link->y());
+    }
 }
 
 QString visitCaption()
 {
-    return QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now");
+    return QCoreApplication::translate("WindowParts", "Click Here To Visit %1 Now").arg(WebAddress::siteDisplay());
 }
 
-void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* separatorAfterVisit)
+void connectSharedMenus(QWidget* window, Navigator& nav)
 {
-    auto action = [&](QMenu* menu, const char* name, const QString& caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QLatin1String(name));
-        return a;
-    };
-    auto page = [&nav](const char* key) { return [&nav, key] { nav.openWebPage(QLatin1String(key)); }; };
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QObject::connect(action(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, window,
-                     page("help-web-page"));
-    QObject::connect(action(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, window,
-                     page("home-page"));
-    help->addSeparator()->setObjectName(QLatin1String(separatorAfterVisit));
-    QObject::connect(action(help, "mnuUpdate", QStringLiteral("Check for Software &Update")), &QAction::triggered,
-                     window, page("download-web-page"));
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QObject::connect(action(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, window,
+    const struct
+    {
+        const char* action;
+        const char* pageKey;
+    } pages[] = {{"mnuOnline", "help-web-page"}, {"mnuVisit", "home-page"},         {"mnuUpdate", "download-web-page"},
+                 {"mnuDonate", "donate"},         {"mnuMakeMoney", "fully-branded"}};
+    for (const auto& page : pages) {
+        const QString key = QLatin1String(page.pageKey);
+        QObject::connect(window->findChild<QAction*>(QLatin1String(page.action)), &QAction::triggered, window,
+                         [&nav, key] { nav.openWebPage(key); });
+    }
+    QObject::connect(window->findChild<QAction*>(QStringLiteral("mnuAbout")), &QAction::triggered, window,
                      [&nav, window] { nav.showAbout(window); });
-
-    QAction* donate = bar->addAction(QStringLiteral("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, window, page("donate"));
-    // Created switched off and nothing switches it on, so it is not shown at all: on the
-    // menu bar even a greyed item would claim Alt+O from "&Open Previously Saved Reading".
-    auto* makeMoney = new QAction(QStringLiteral("Make Money &Online"), window);
-    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    makeMoney->setVisible(false);
-    makeMoney->setEnabled(false);
-    QObject::connect(makeMoney, &QAction::triggered, window, page("fully-branded"));
 }
 
 } // namespace WindowParts

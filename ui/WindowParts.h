@@ -1,29 +1,25 @@
 #pragma once
 
-#include <QColor>
-#include <QString>
+#include "data/PromoTexts.h"
 
 class LinkLabel;
 class Navigator;
-class QGroupBox;
-class QLabel;
-class QMenuBar;
+class QString;
 class QWidget;
 
-// Pieces that the main, result and report windows build the same way.
+// What the main, result and report windows wire up the same way.
 namespace WindowParts {
 
-// A label at a place given in twips (left, top; size in pixels follows the text when 0).
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int leftTw, int topTw,
-              const QColor& colour, double pointSize = 8.25, bool bold = true);
-// A link label opening pageKey, centred horizontally in parent at topTw.
-LinkLabel* centredLink(QWidget* parent, Navigator& nav, const QString& name, const QString& text,
-                       int topTw, const QString& pageKey);
-// A captioned frame in the window colour, caption drawn in colour.
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QColor& colour);
+// Shows a promotional link's text on label, which then opens the link's page when clicked.
+void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& nav);
+
+// The two links at the top of the result and report windows, each centred on its text where
+// the form puts it: the visit caption and the forum invitation, both to the home page.
+void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav);
 // "Click Here To Visit <site> Now".
 QString visitCaption();
-// The Help, Donate and Make Money menus shared by the main and result windows.
-void addSharedMenus(QMenuBar* bar, Navigator& nav, QWidget* window, const char* separatorAfterVisit);
+// Connects the Help and Donate menu items of window, found by their names, to their pages
+// and the about box.
+void connectSharedMenus(QWidget* window, Navigator& nav);
 
 } // namespace WindowParts

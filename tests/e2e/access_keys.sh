@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The access keys of the main window's buttons work with one press: Alt+O opens the
-# dialog for a saved reading, Alt+A calculates.
+# The access keys work with one press: on the main window Alt+O opens the dialog for a
+# saved reading and Alt+A calculates; after File > Exit on the result window, Alt+X on
+# the support screen ends the program with no click and no help in giving it the focus.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -23,5 +24,18 @@ type_text "Access Keys"
 click "$main" "${MAIN_MALE[@]}"
 focus_window "$main"
 key alt+a
-only_window frmTibetanResult >/dev/null
+result=$(only_window frmTibetanResult)
+
+# File > Exit. The support screen, left alone, must take the keyboard itself; the
+# pointer is moved off it, where it could not lend the screen the key presses.
+focus_window "$result"
+key alt+f
+key x
+support=$(only_window frmNagScreen2)
+xdotool mousemove 1023 767
+wait_focus "$support" "the support screen"
+key alt+x
+wait_exit "$APP_PID"
+assert_eq "$APP_STATUS" 0 "exit status of the program"
+wait_windows
 assert_no_browser

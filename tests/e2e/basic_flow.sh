@@ -4,6 +4,7 @@
 # window and end the program from the support screen.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
+command -v xclip >/dev/null || fail "tool missing: xclip"
 
 app_start
 main=$(only_window frmMain)
@@ -46,6 +47,21 @@ click_result "$result" "${RESULT_SAVE[@]}"
 report=$(wait_role frmSave)
 wait_windows frmTibetanResult frmSave
 screenshot report-window
+
+# A click on the report empties the clipboard and the primary selection, also when
+# another program holds them.
+for selection in clipboard primary; do
+    printf 'held elsewhere' | xclip -selection "$selection" -i
+    assert_eq "$(xclip -selection "$selection" -o 2>/dev/null)" "held elsewhere" "$selection before the click"
+done
+click "$report" 250 200
+for selection in clipboard primary; do
+    deadline=$((SECONDS + E2E_TIMEOUT))
+    while [ -n "$(xclip -selection "$selection" -o 2>/dev/null)" ]; do
+        [ $SECONDS -lt $deadline ] || fail "the $selection selection still holds text after a click on the report"
+        sleep 0.05
+    done
+done
 focus_window "$report"
 key Escape
 wait_windows frmTibetanResult
@@ -55,14 +71,14 @@ click_result "$result" "${RESULT_BACK[@]}"
 main2=$(only_window frmMain)
 screenshot main-window-again
 
-# Help > About Software shows the about box; Escape closes it like OK.
+# Help > About Software shows the about box; Enter closes it like OK and opens no page.
 focus_window "$main2"
 key alt+h
 key a
 about=$(wait_role frmAbout)
 screenshot about-box
 focus_window "$about"
-key Escape
+key Return
 wait_windows frmMain
 
 # File > Exit closes the main window; only the support screen is left.

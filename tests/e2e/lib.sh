@@ -14,6 +14,7 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-15}   # seconds for one wait, unless a call says othe
 
 E2E_NAME=$(basename "$0" .sh)
 E2E_TMP=""
+BROWSER_PIDS=""
 E2E_XVFB_PID=""
 E2E_APP_PIDS=()
 E2E_SHOT_NO=0
@@ -47,17 +48,26 @@ e2e_init() {
     RUNTIME_DIR="$E2E_TMP/runtime"
     WORK="$E2E_TMP/work"
     BROWSER_LOG="$E2E_TMP/browser.log"
+    BROWSER_PIDS="$E2E_TMP/browser.pids"
     : >"$BROWSER_LOG"
-    # No real browser: whatever the program opens is only written down.
-    local opener
+    make_browser
+    start_display
+}
+
+# make_browser [stays]: no real browser; whatever the program opens is only written
+# down. With "stays" the stand-in then keeps running, as a real browser does after
+# the program has ended, until the test ends (its pids go to BROWSER_PIDS).
+make_browser() {
+    local opener last=""
+    [ "${1:-}" = stays ] && last="echo \$\$ >>'$BROWSER_PIDS'; exec sleep 600"
     for opener in xdg-open browser; do
         cat >"$E2E_TMP/bin/$opener" <<EOF
 #!/bin/sh
 printf '%s\n' "\$1" >>"$BROWSER_LOG"
+$last
 EOF
         chmod +x "$E2E_TMP/bin/$opener"
     done
-    start_display
 }
 
 # start_display: a private Xvfb; -displayfd lets the server pick a free number itself.
@@ -111,6 +121,11 @@ e2e_cleanup() {
     for pid in "${E2E_APP_PIDS[@]}"; do
         kill -9 "$pid" 2>/dev/null
     done
+    if [ -n "$E2E_TMP" ] && [ -f "$BROWSER_PIDS" ]; then
+        while read -r pid; do
+            kill "$pid" 2>/dev/null
+        done <"$BROWSER_PIDS"
+    fi
     if [ -n "$E2E_XVFB_PID" ]; then
         kill "$E2E_XVFB_PID" 2>/dev/null
         wait "$E2E_XVFB_PID" 2>/dev/null
@@ -255,6 +270,16 @@ focus_window() {
     while [ "$(xdotool getwindowfocus 2>/dev/null)" != "$id" ]; do
         [ $SECONDS -lt $deadline ] || fail "window $id ($(window_role "$id")) did not get the focus"
         xdotool windowfocus --sync "$id" 2>/dev/null
+        sleep 0.05
+    done
+}
+
+# wait_focus ID WHAT: waits until the window has the keyboard focus without anyone
+# giving it (for a window that must take the focus itself).
+wait_focus() {
+    local id=$1 deadline=$((SECONDS + E2E_TIMEOUT))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]; do
+        [ $SECONDS -lt $deadline ] || fail "$2 did not take the keyboard focus within ${E2E_TIMEOUT}s"
         sleep 0.05
     done
 }
@@ -448,6 +473,30 @@ assert_same_bytes() {
         od -An -c "$1" >&2
         fail "$3: $1 differs from what was expected"
     fi
+}
+
+# wait_content PATH WHAT: waits until a file has something in it and prints it.
+wait_content() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until [ -s "$1" ]; do
+        [ $SECONDS -lt $deadline ] || fail "$2 within ${E2E_TIMEOUT}s"
+        sleep 0.05
+    done
+    cat "$1"
+}
+
+# wait_browser WHAT: waits until a web page has been opened and prints the addresses.
+wait_browser() { wait_content "$BROWSER_LOG" "$1: no web page was opened"; }
+
+
+# wait_same_bytes ACTUAL EXPECTED WHAT [TIMEOUT]: waits until a file holds the expected bytes.
+wait_same_bytes() {
+    local timeout=${4:-$E2E_TIMEOUT}
+    local deadline=$((SECONDS + timeout))
+    until cmp -s "$1" "$2"; do
+        [ $SECONDS -lt $deadline ] || assert_same_bytes "$1" "$2" "$3"
+        sleep 0.05
+    done
 }
 
 assert_no_browser() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Saving a reading from the report window, reopening it from the main window, saving
-# it again (the same reading comes back, so the two files are the same), and refusing
-# a file whose name ends in upper-case ".TIB".
+# it again (the same reading comes back, so the two files are the same), saving over
+# an existing file (asked first), and refusing a file whose name ends in upper-case
+# ".TIB".
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -27,24 +28,33 @@ click "$main" "${MAIN_CALCULATE[@]}"
 result=$(only_window frmTibetanResult)
 wait_painted "$result" "$(result_page_region "$result")" "$E2E_TMP/first-reading.png"
 
-# save_reading PATH-AS-TYPED: report window, "&Save", the file dialog, the typed path.
-save_reading() {
+# open_save_dialog: report window, "&Save", the file dialog with the focus; sets
+# REPORT and DIALOG.
+open_save_dialog() {
     click_result "$result" "${RESULT_SAVE[@]}"
-    local report dialog
-    report=$(wait_role frmSave)
-    click "$report" "${REPORT_SAVE[@]}"
-    dialog=$(wait_role fileDialog)
+    REPORT=$(wait_role frmSave)
+    click "$REPORT" "${REPORT_SAVE[@]}"
+    DIALOG=$(wait_role fileDialog)
     wait_windows frmTibetanResult frmSave fileDialog
+    focus_window "$DIALOG"
+}
+
+# close_report: the report window stays open after saving; Escape closes it.
+close_report() {
+    wait_windows frmTibetanResult frmSave
+    focus_window "$REPORT"
+    key Escape
+    wait_windows frmTibetanResult
+}
+
+# save_reading PATH-AS-TYPED: saves the reading under the typed path.
+save_reading() {
+    open_save_dialog
     screenshot save-dialog
-    focus_window "$dialog"
     type_text "$1"
     key Return
     wait_gone fileDialog
-    # The report window stays open after saving; Escape closes it.
-    wait_windows frmTibetanResult frmSave
-    focus_window "$report"
-    key Escape
-    wait_windows frmTibetanResult
+    close_report
 }
 
 # A name typed without extension gets ".tib".
@@ -81,6 +91,29 @@ wait_region_equals "$result" "$(result_page_region "$result")" "$E2E_TMP/first-r
 save_reading "$saved/again.tib"
 wait_file "$saved/again.tib"
 assert_same_bytes "$saved/again.tib" "$saved/jose.tib" "reading saved after reopening"
+
+# Saving over an existing file asks first: "No" leaves the file as it was and the
+# dialog open; "Yes" replaces the file.
+printf 'earlier\r\n' >"$saved/old.tib"
+cp "$saved/old.tib" "$E2E_TMP/old.tib"
+open_save_dialog
+type_text "$saved/old"
+key Return
+box=$(wait_role messageBox)
+wait_windows frmTibetanResult frmSave fileDialog messageBox
+screenshot replace-question
+focus_window "$box"
+key Escape
+wait_windows frmTibetanResult frmSave fileDialog
+assert_same_bytes "$saved/old.tib" "$E2E_TMP/old.tib" "file kept after answering No"
+focus_window "$DIALOG"
+key Return
+box=$(wait_role messageBox)
+focus_window "$box"
+key y
+wait_gone fileDialog
+wait_same_bytes "$saved/old.tib" "$saved/jose.tib" "file replaced after answering Yes"
+close_report
 
 # A name ending in upper-case "TIB" is refused with a message; no reading opens.
 cp "$saved/jose.tib" "$saved/UPPER.TIB"

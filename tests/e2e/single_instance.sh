@@ -46,3 +46,18 @@ main3=$(only_window frmMain)
 assert_eq "$(window_pid "$main3")" "$third" "process of the new main window"
 screenshot after-kill
 app_running "$third" || fail "the new copy ended"
+
+# A browser started from a link does not inherit the claim: it stays open after the
+# program has ended, and the next start still works.
+make_browser stays
+focus_window "$main3"
+key alt+d
+wait_browser "Donate" >/dev/null
+browser=$(wait_content "$BROWSER_PIDS" "the stand-in browser did not start" | head -1)
+app_stop "$third"
+kill -0 "$browser" 2>/dev/null || fail "the stand-in browser ended with the program"
+app_start
+fourth=$APP_PID
+main4=$(only_window frmMain)
+assert_eq "$(window_pid "$main4")" "$fourth" "process of the main window while the browser runs"
+screenshot browser-left-open

@@ -1,6 +1,6 @@
-#include "AstrologyTables.h"
-#include "ComputeReading.h"
-#include "Paragraphs.h"
+#include "engine/AstrologyTables.h"
+#include "engine/ComputeReading.h"
+#include "engine/Paragraphs.h"
 
 #include <QTest>
 
@@ -101,18 +101,50 @@ private slots:
         QCOMPARE(first.animalSignImage, 7);
     }
 
+    void everySunSignRowHasItsCounterpart_data()
+    {
+        QTest::addColumn<QString>("tibetan");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("western");
+        QTest::addColumn<int>("picture");
+        const struct
+        {
+            const char16_t* tibetan;
+            const char* translation;
+            const char* western;
+            int picture;
+        } rows[] = {
+            {u"Lug", "Lamb", "Aries", 1},
+            {u"L\u00e4ng", "Two Bulls in plough", "Taurus", 2},
+            {u"Khrig", "Husband and wife", "Gemini", 3},
+            {u"Kata", "Frog", "Cancer", 4},
+            {u"Senge", "Snow Lion", "Leo", 5},
+            {u"Bhumo", "Virgin", "Virgo", 6},
+            {u"Sang", "Balance", "Libra", 7},
+            {u"Dhig", "Scorpio", "Scorpio", 8},
+            {u"Sh\u00fc", "Game", "Sagittarius", 9},
+            {u"Chusin", "Crocodile", "Capricorn", 10},
+            {u"Bhumpa", "Water bearer", "Aquarius", 11},
+            {u"Nya", "Fish", "Pisces", 12},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.western) << QString::fromUtf16(row.tibetan) << QString::fromLatin1(row.translation)
+                                       << QString::fromLatin1(row.western) << row.picture;
+    }
     void everySunSignRowHasItsCounterpart()
     {
-        for (int row = 0; row < 12; ++row) {
-            const auto& sign = AstrologyTables::sunSigns[row];
-            Reading reading;
-            reading.tibetanSunSign = QString::fromUtf16(sign.tibetan);
-            ComputeReading(birth(QStringLiteral("Smarch"), 1, 1984), reading);  // unknown month keeps the sign
-            QCOMPARE(reading.westernSunSign, QLatin1String(sign.western));
-            QCOMPARE(reading.tibetanSunSignTranslation, QLatin1String(sign.translation));
-            QCOMPARE(reading.sunSignImage, row + 1);
-            QVERIFY(!reading.westernSunSignText.isEmpty());
-        }
+        QFETCH(QString, tibetan);
+        QFETCH(QString, translation);
+        QFETCH(QString, western);
+        QFETCH(int, picture);
+        Reading reading;
+        reading.tibetanSunSign = tibetan;
+        ComputeReading(birth(QStringLiteral("Smarch"), 1, 1984), reading);  // unknown month keeps the sign
+        QCOMPARE(reading.westernSunSign, western);
+        QCOMPARE(reading.tibetanSunSignTranslation, translation);
+        QCOMPARE(reading.sunSignImage, picture);
+        // Each sign shows its own paragraph ("Capricorn": "western/capricorn").
+        QCOMPARE(reading.westernSunSignText, Paragraphs::text(QStringLiteral("western/") + western.toLower()));
     }
 
     void yearCycle_data()
@@ -159,10 +191,16 @@ private slots:
 
     void everyYearFindsItsParagraphs()
     {
+        // Picture numbers follow this order; each animal and element shows its own paragraph.
+        const QStringList animals = {"Rat",   "Ox",    "Tiger",  "Hare",    "Dragon", "Snake",
+                                     "Horse", "Sheep", "Monkey", "Rooster", "Dog",    "Boar"};
         for (int year = 1930; year <= 2030; ++year) {
             const Reading r = compute("May", 20, year);
             QVERIFY2(!r.animalSignText.isEmpty() && !r.elementText.isEmpty(), qPrintable(QString::number(year)));
-            QVERIFY(r.animalSignImage >= 1 && r.animalSignImage <= 12);
+            QVERIFY2(animals.contains(r.animalSign), qPrintable(QString::number(year)));
+            QCOMPARE(r.animalSignImage, animals.indexOf(r.animalSign) + 1);
+            QCOMPARE(r.animalSignText, Paragraphs::text(QStringLiteral("animal/") + r.animalSign.toLower()));
+            QCOMPARE(r.elementText, Paragraphs::text(QStringLiteral("element/") + r.element.toLower()));
         }
     }
 

@@ -1,5 +1,5 @@
-#include "ReadingFile.h"
-#include "Scramble.h"
+#include "files/ReadingFile.h"
+#include "files/Scramble.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -8,8 +8,10 @@
 #include <QTest>
 
 #include <csignal>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -22,6 +24,35 @@ BirthData anna()
     data.month = QStringLiteral("March");
     data.year = 1984;
     return data;
+}
+
+// The five entries as text, in the file's order.
+QStringList fields(const BirthData& entries)
+{
+    return {entries.name, entries.sex, QString::number(entries.day), entries.month, QString::number(entries.year)};
+}
+
+// Plain ASCII as the file keeps it: each code plus the offset.
+QByteArray scrambledAscii(const char* plain)
+{
+    QByteArray bytes;
+    for (const char* p = plain; *p; ++p)
+        bytes += char(*p + ScrambleOffset);
+    return bytes;
+}
+
+// Plain ASCII lines as the file keeps them, each ended by lineEnd.
+QByteArray scrambledLines(std::initializer_list<const char*> lines, const char* lineEnd)
+{
+    QByteArray bytes;
+    for (const char* line : lines)
+        bytes += scrambledAscii(line) + lineEnd;
+    return bytes;
+}
+
+QByteArray annaLines(const char* lineEnd)
+{
+    return scrambledLines({"Anna", "Female", "7", "March", "1984"}, lineEnd);
 }
 
 QByteArray fileContent(const QString& path)
@@ -52,13 +83,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("anna.tib");
         QVERIFY(ReadingFile::write(path, anna()));
-        QByteArray expected;
-        for (const char* line : {"Anna", "Female", "7", "March", "1984"}) {
-            for (const char* p = line; *p; ++p)
-                expected += char(*p + ScrambleOffset);
-            expected += "\r\n";
-        }
-        QCOMPARE(fileContent(path), expected);
+        QCOMPARE(fileContent(path), annaLines("\r\n"));
     }
 
     void saveThenRead_roundTrip_data()
@@ -79,8 +104,7 @@ private slots:
         BirthData data = anna();
         data.name = name;
         QVERIFY(ReadingFile::write(path, data));
-        QCOMPARE(ReadingFile::read(path),
-                 QStringList({name, "Female", "7", "March", "1984"}));
+        QCOMPARE(fields(ReadingFile::read(path)), QStringList({name, "Female", "7", "March", "1984"}));
     }
 
     void markupInANameIsKeptLiterally()
@@ -90,7 +114,7 @@ private slots:
         data.name = QStringLiteral("&#233;");
         QTemporaryDir dir;
         QVERIFY(ReadingFile::write(dir.filePath("x.tib"), data));
-        QCOMPARE(ReadingFile::read(dir.filePath("x.tib")).first(), QStringLiteral("&#233;"));
+        QCOMPARE(ReadingFile::read(dir.filePath("x.tib")).name, QStringLiteral("&#233;"));
     }
 
     void saveOverExistingFile_leavesExactlyFiveLines()
@@ -118,23 +142,75 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.tib");
         writeBytes(path, "earlier\r\n");
-        // A read-only folder: the atomic replace cannot create its temporary file.
-        if (!runningAsRoot()) {
-            QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            QVERIFY(!ReadingFile::write(path, anna()));
-            QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                          | QFileDevice::ExeOwner));
-            QCOMPARE(fileContent(path), QByteArray("earlier\r\n"));
-        }
         // A read-only file is refused, also for root.
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         QVERIFY(!ReadingFile::write(path, anna()));
         QCOMPARE(fileContent(path), QByteArray("earlier\r\n"));
+        // A read-only folder takes no new file.
+        if (!runningAsRoot()) {
+            QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            QVERIFY(!ReadingFile::write(dir.filePath("new.tib"), anna()));
+            QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                          | QFileDevice::ExeOwner));
+        }
         // A folder that does not exist.
         QVERIFY(!ReadingFile::write(dir.filePath("missing/x.tib"), anna()));
         QVERIFY(!QFile::exists(dir.filePath("missing/x.tib")));
         // No temporary file is left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tib"});
+    }
+
+    void writableFileInAFolderNotOurs_isWritten_data()
+    {
+        QTest::addColumn<bool>("sticky");
+        QTest::newRow("own file in a folder of someone else's") << false;
+        QTest::newRow("another user's 0666 file in a sticky folder") << true;
+    }
+    void writableFileInAFolderNotOurs_isWritten()
+    {
+        // The atomic way cannot make a new file in such a folder, or cannot put it in
+        // the place of another user's file; the file is written where it stands.
+        QFETCH(bool, sticky);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("folder");
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + "/r.tib";
+        writeBytes(path, QByteArray(200, 'x') + "\r\n");
+        const QByteArray nativePath = QFile::encodeName(path);
+        if (runningAsRoot()) {
+            // Root makes the folder and the file; an ordinary user saves.
+            const passwd* user = ::getpwnam("nobody");
+            if (!user)
+                QSKIP("no user 'nobody' to save as");
+            QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+            if (sticky) {
+                QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
+                QCOMPARE(::chmod(nativePath.constData(), 0666), 0);
+            } else {
+                QCOMPARE(::chown(nativePath.constData(), user->pw_uid, user->pw_gid), 0);
+            }
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                const bool written = ::setgid(user->pw_gid) == 0 && ::setuid(user->pw_uid) == 0
+                                     && ReadingFile::write(path, anna());
+                ::_exit(written ? 0 : 1);
+            }
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the save as 'nobody' failed");
+        } else {
+            if (sticky)
+                QSKIP("needs a file of another user's: runs as root");
+            // A folder in which this user may make no file, as one of someone else's.
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+            QString reason;
+            const bool written = ReadingFile::write(path, anna(), &reason);
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
+            QVERIFY2(written, qPrintable(reason));
+        }
+        QCOMPARE(fileContent(path), annaLines("\r\n"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"r.tib"});
     }
 
     void fullDisk_reportsFailure()
@@ -169,38 +245,50 @@ private slots:
     void shortAndOddFiles_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("lines");
-        const QByteArray full = ReadingFile::contentFor(anna());
-        const QList<QByteArray> parts = full.split('\n');
+        QTest::addColumn<QStringList>("entries");
+        const QStringList anna{"Anna", "Female", "7", "March", "1984"};
+        const QList<QByteArray> parts = annaLines("\r\n").split('\n');
         QTest::newRow("four lines") << parts.mid(0, 4).join('\n') + "\n"
-                                    << QStringList{"Anna", "Female", "7", "March", ""};
-        QTest::newRow("empty") << QByteArray() << QStringList(5, QString());
-        QTest::newRow("no line ends") << QByteArray(1, char('A' + ScrambleOffset))
-                                      << QStringList{"A", "", "", "", ""};
-        QTest::newRow("LF only") << QByteArray("\x7d\n\x7e\n") << QStringList{"A", "B", "", "", ""};
-        QTest::newRow("extra lines ignored") << full + "garbage\r\nmore\r\n"
-                                             << QStringList{"Anna", "Female", "7", "March", "1984"};
-        QTest::newRow("NUL bytes") << QByteArray("\x7d\0\x7e\r\n", 5) << QStringList{"AB", "", "", "", ""};
+                                    << QStringList{"Anna", "Female", "7", "March", "0"};
+        QTest::newRow("empty") << QByteArray() << QStringList{"", "Female", "0", "", "0"};
+        QTest::newRow("no line ends") << scrambledAscii("A") << QStringList{"A", "Female", "0", "", "0"};
+        QTest::newRow("LF only") << annaLines("\n") << anna;
+        QTest::newRow("CR only") << annaLines("\r") << anna;
+        QTest::newRow("CR, LF and CR LF mixed")
+            << scrambledAscii("Bob") + "\r" + scrambledAscii("Male") + "\n" + scrambledAscii("5") + "\r\n"
+                   + scrambledAscii("May") + "\r" + scrambledAscii("1990")
+            << QStringList{"Bob", "Male", "5", "May", "1990"};
+        QTest::newRow("empty lines count") << "\r\r\n\n" + scrambledAscii("May") + "\r"
+                                           << QStringList{"", "Female", "0", "May", "0"};
+        QTest::newRow("CR LF split across reads") << QByteArray(4095, char('A' + ScrambleOffset)) + "\r\n"
+                                                         + scrambledAscii("Male") + "\r\n"
+                                                  << QStringList{QString(4095, u'A'), "Male", "0", "", "0"};
+        QTest::newRow("extra lines ignored") << annaLines("\r\n") + "garbage\r\nmore\r\n" << anna;
+        QTest::newRow("NUL bytes") << QByteArray("\x7d\0\x7e\r\n", 5) << QStringList{"AB", "Female", "0", "", "0"};
+        QTest::newRow("numbers only as written")
+            << scrambledLines({"A", "Male", "07", "March", "+1984"}, "\r\n") << QStringList{"A", "Male", "0", "March", "0"};
+        QTest::newRow("numbers beyond 16 bits")
+            << scrambledLines({"A", "Male", "65543", "March", "4294969280"}, "\r\n")
+            << QStringList{"A", "Male", "0", "March", "0"};
     }
     void shortAndOddFiles()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QStringList, lines);
+        QFETCH(QStringList, entries);
         QBuffer buffer(&content);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
-        QCOMPARE(ReadingFile::readFrom(buffer), lines);
+        QCOMPARE(fields(ReadingFile::readFrom(buffer)), entries);
     }
 
     void overLongLineIsCutNotHeld()
     {
-        QByteArray content(ReadingFile::MaxLineBytes * 50, char('A' + ScrambleOffset));
-        content += "\r\n";
-        content += QByteArray(1, char('B' + ScrambleOffset)) + "\r\n";
+        QByteArray content(ReadingFile::MaxLineBytes + 5000, char('A' + ScrambleOffset));
+        content += "\r\n" + scrambledAscii("Male") + "\r\n";
         QBuffer buffer(&content);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
-        const QStringList lines = ReadingFile::readFrom(buffer);
-        QCOMPARE(lines.at(0).size(), ReadingFile::MaxLineBytes);
-        QCOMPARE(lines.at(1), QStringLiteral("B"));
+        const BirthData entries = ReadingFile::readFrom(buffer);
+        QCOMPARE(entries.name.size(), ReadingFile::MaxLineBytes);
+        QCOMPARE(entries.sex, QStringLiteral("Male"));
     }
 
     void hugeFileWithoutLineEndsStopsReading()
@@ -215,17 +303,17 @@ private slots:
     void thingsThatAreNoFiles_readAsEmpty()
     {
         QTemporaryDir dir;
-        const QStringList empty(5, QString());
-        QCOMPARE(ReadingFile::read(dir.path()), empty);                   // a directory
-        QCOMPARE(ReadingFile::read(dir.filePath("vanished.tib")), empty);  // gone
+        const QStringList empty{"", "Female", "0", "", "0"};
+        QCOMPARE(fields(ReadingFile::read(dir.path())), empty);                   // a directory
+        QCOMPARE(fields(ReadingFile::read(dir.filePath("vanished.tib"))), empty);  // gone
         const QString fifo = dir.filePath("pipe.tib");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QCOMPARE(ReadingFile::read(fifo), empty);  // would block on open without a writer
+        QCOMPARE(fields(ReadingFile::read(fifo)), empty);  // would block on open without a writer
         if (!runningAsRoot()) {
             const QString locked = dir.filePath("locked.tib");
             writeBytes(locked, ReadingFile::contentFor(anna()));
             QFile::setPermissions(locked, QFileDevice::WriteOwner);
-            QCOMPARE(ReadingFile::read(locked), empty);
+            QCOMPARE(fields(ReadingFile::read(locked)), empty);
         }
     }
 };

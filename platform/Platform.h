@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class QTextDocument;
+class QWidget;
+
+// Everything the program asks of the desktop that a test must observe or answer.
+// The program uses QtPlatform; tests use a recording double with scripted answers.
+class Platform
+{
+public:
+    enum class Icon { Critical, Information };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    struct FileDialog
+    {
+        enum class Mode { Open, Save };
+        Mode mode = Mode::Open;
+        QString title;
+        QString filter;          // Qt form: "Description (*.ext)"
+        QString defaultSuffix;   // when saving, appended to any name that does not end in it
+        bool confirmOverwrite = false;
+        bool refuseReadOnly = false;  // a read-only file or folder is refused
+    };
+
+    virtual ~Platform() = default;
+
+    // A modal message box with the application title as caption.
+    virtual Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) = 0;
+    // A modal file dialog with an empty initial name; an empty result is a cancel. A
+    // save dialog hands back only a name in a folder that exists.
+    virtual QString chooseFile(QWidget* parent, const FileDialog& dialog) = 0;
+    // Hands a web address to the default browser and returns at once; never reports.
+    virtual void openUrl(const QString& address) = 0;
+    // Empties the system clipboard (and on X11 the selection).
+    virtual void clearClipboard() = 0;
+    // Prints on the default printer as one job without any dialog; false when there is none.
+    virtual bool printDocument(QTextDocument& document) = 0;
+    virtual QDate today() = 0;
+    // Uniform in [0, 1), single precision.
+    virtual float nextRandom() = 0;
+    virtual void seedRandom() = 0;
+    // The per-user settings store: plain key and value in, scrambled on disk.
+    virtual QString readSetting(const QString& key) = 0;
+    virtual void writeSetting(const QString& key, const QString& value) = 0;
+    // Ends the process once the current event has been handled.
+    virtual void exitProcess() = 0;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QStringList>
+#include <QWidget>
+
+// An image list: numbered pictures (1 to n) addressed by their keys ("animal/tiger").
+class ImageList : public QObject
+{
+    Q_OBJECT
+public:
+    ImageList(const QString& objectName, const QStringList& keys, QObject* parent);
+    // Resource of picture number (1-based), or an empty string when there is none.
+    QString picture(int number) const;
+    static QString pictureForKey(const QString& key);
+
+private:
+    QStringList m_keys;
+};
+
+// Shows one picture (SVG, drawn at the screen's resolution) or an icon.
+// Nothing is decoded until the box is painted.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
+    void setPicture(const QString& resource);
+    QString picture() const { return m_resource; }
+    // Shows the icon's best-fitting size instead of a picture.
+    void setIcon(const QIcon& icon);
+    // The SVG picture drawn to fill exactly the given pixels; transparent if it cannot be read.
+    static QImage render(const QString& resource, const QSize& pixels);
+    QSize sizeHint() const override { return {200, 200}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_resource;
+    QIcon m_icon;
+    QPixmap m_rendered;  // the picture or icon drawn once for the current size and resolution
+};
