@@ -16,8 +16,8 @@
 //   --settle MS        time left to a program after its first paint before its peak
 //                      memory is read (default 200)
 //   --timeout S        seconds to wait for a window before giving up (default 30)
-//   --time-target R    largest time-to-map ratio against the floor (default 1.30)
-//   --memory-target R  largest peak-memory ratio against the floor (default 1.15)
+//   --time-target R    largest time-to-map ratio against the floor (default 1.30; 0: none)
+//   --memory-target R  largest peak-memory ratio against the floor (default 1.15; 0: none)
 //   --verbose          print every run
 //   --reuse-config     keep one XDG_CONFIG_HOME per program across runs (a later start, with
 //                      its settings already written) instead of a fresh one for every run
@@ -788,16 +788,23 @@ int main(int argc, char** argv)
     for (size_t i = 0; i < subjects.size(); ++i)
         printSummary(subjects[i].label, summaries[i], samples[i].size());
 
-    std::printf("\nagainst the floor (time target <= %.2f, memory target <= %.2f):\n", options.timeTarget,
-                options.memoryTarget);
+    // A target of 0 is none.
+    auto verdict = [](double ratio, double target) {
+        if (target <= 0)
+            return std::string();
+        char text[48];
+        std::snprintf(text, sizeof text, " (target <= %.2f: %s)", target, ratio <= target ? "met" : "not met");
+        return std::string(text);
+    };
+    std::printf("\nagainst the floor:\n");
     for (size_t i = 0; i + 1 < subjects.size(); ++i) {
         const Summary& p = summaries[i];
         const double time = p.mapMedian / f.mapMedian;
         const double memory = p.hwmMedianMiB / f.hwmMedianMiB;
-        std::printf("  %-14s startup time ratio %.2f (%s), peak memory ratio %.2f (%s), CPU to map ratio %.2f, "
+        std::printf("  %-14s startup time ratio %.2f%s, peak memory ratio %.2f%s, CPU to map ratio %.2f, "
                     "first paint ratio %.2f\n",
-                    subjects[i].label.c_str(), time, time <= options.timeTarget ? "met" : "not met", memory,
-                    memory <= options.memoryTarget ? "met" : "not met", p.cpuMedian / f.cpuMedian,
+                    subjects[i].label.c_str(), time, verdict(time, options.timeTarget).c_str(), memory,
+                    verdict(memory, options.memoryTarget).c_str(), p.cpuMedian / f.cpuMedian,
                     p.paintMedian / f.paintMedian);
     }
     if (options.programs.size() > 1) {

@@ -4,7 +4,6 @@
 #include "files/Scramble.h"
 #include "platform/BuildSettings.h"
 #include "platform/Captions.h"
-#include "print/PrintModule.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,8 +11,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -168,28 +168,16 @@ void QtPlatform::clearClipboard()
         clipboard->clear(QClipboard::Selection);
 }
 
-namespace {
-
-// Beside the program in the build tree, in its library folder once installed.
-PrintModule::Function loadPrintModule()
-{
-    const QString programDir = QCoreApplication::applicationDirPath();
-    for (const QString& dir : {programDir, programDir + QLatin1String("/../") + QLatin1String(BuildSettings::PrintModuleDir)}) {
-        QLibrary module(dir + QLatin1Char('/') + QLatin1String(PrintModule::FileName));
-        if (auto print = reinterpret_cast<PrintModule::Function>(module.resolve(PrintModule::FunctionName)))
-            return print;  // the module stays loaded for the rest of the run
-    }
-    qWarning("printing is not available: %s was not found", PrintModule::FileName);
-    return nullptr;
-}
-
-} // namespace
-
 bool QtPlatform::printDocument(QTextDocument& document)
 {
-    static const PrintModule::Function print = loadPrintModule();
-    const QString documentName = Captions::applicationTitle();
-    return print && print(&document, &documentName);
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull())
+        return false;
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    printer.setDocName(Captions::applicationTitle());
+    printer.setColorMode(QPrinter::Color);
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 QDate QtPlatform::today()

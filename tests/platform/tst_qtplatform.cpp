@@ -1,5 +1,5 @@
-// The real platform layer where it can be checked offscreen: the random numbers, a
-// missing print module and the settings store on disk.
+// The real platform layer where it can be checked offscreen: the random numbers and
+// the settings store on disk.
 #include "files/Scramble.h"
 #include "platform/QtPlatform.h"
 #include "testlib/GuiTestHelpers.h"
@@ -12,7 +12,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
 
 using namespace GuiTest;
 
@@ -30,18 +29,6 @@ class TestQtPlatform : public QObject
 {
     Q_OBJECT
 private slots:
-private slots:
-    // The print module is looked for beside the program; the test programs have none.
-    void printDocument_withoutPrintModule_printsNothing()
-    {
-        QtPlatform platform;
-        QTextDocument document(QStringLiteral("report"));
-        QTest::ignoreMessage(QtWarningMsg, "printing is not available: libzarvo-print.so was not found");
-        QVERIFY(!platform.printDocument(document));
-        QVERIFY(!platform.printDocument(document));  // asked once per run
-    }
-
-
     void qtPlatform_randomStaysBelowOne()
     {
         QtPlatform platform;
