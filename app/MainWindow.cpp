@@ -299,6 +299,11 @@ void MainWindow::cmdOpen_Click()
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
         return;
+    openReadingFile(path);
+}
+
+void MainWindow::openReadingFile(const QString& path)
+{
     // Only the last three characters count, case-sensitively; no dot is needed.
     if (!path.endsWith(QLatin1String("tib"), Qt::CaseSensitive)) {
         m_nav.platform().showMessage(this, QStringLiteral("Please Check The File."), Platform::Icon::Critical,

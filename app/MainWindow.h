@@ -20,6 +20,9 @@ public:
     void cmdCalculate_Click();
     // Reopens a reading file and runs the Calculate action with its entries.
     void cmdOpen_Click();
+    // The reopening after the file dialog, also for a file named at start or handed
+    // over by a later start: the same check, entries and Calculate action.
+    void openReadingFile(const QString& path);
     bool ValidateBirthData();
     // Puts the five lines of a reading file into the entry controls.
     void fillFromReadingFile(const QStringList& lines);

@@ -7,6 +7,8 @@
 #include "SingleInstance.h"
 #include "UpdateReminder.h"
 
+#include <QTimer>
+
 #include <cmath>
 
 namespace Startup {
@@ -27,20 +29,30 @@ void CoBrand_Randomize(MainWindow& window, float r)
         LinkLabel::bringToFront(window.fullBrandLabel(), window.coBrandLabel());
 }
 
-bool RunStartup(Application& application, SingleInstance& guard)
+bool RunStartup(Application& application, SingleInstance& guard, const QString& readingPath)
 {
     Platform& platform = application.platform();
     if (!guard.acquire()) {
+        if (guard.handOff(readingPath))
+            return false;
         platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information,
                              Platform::Buttons::Ok);
         application.quitApplication();
         return false;
     }
+    // Listening before the update reminder's question: a file handed over meanwhile
+    // waits until that question has been answered.
+    guard.listen([&application](const QString& path) { application.openReadingFile(path); });
     platform.seedRandom();
     UpdateReminder::CheckForUpdate(application);
     application.showMainWindow();
-    if (MainWindow* window = application.mainWindow())
+    if (MainWindow* window = application.mainWindow()) {
         CoBrand_Randomize(*window, platform.nextRandom());
+        // From the event loop, where the main window that the reopening closes is
+        // also deleted.
+        if (!readingPath.isEmpty())
+            QTimer::singleShot(0, window, [&application, readingPath] { application.openReadingFile(readingPath); });
+    }
     return true;
 }
 

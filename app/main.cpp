@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "CommandLine.h"
 #include "Look.h"
 #include "QtPlatform.h"
 #include "SingleInstance.h"
@@ -9,6 +10,10 @@
 
 int main(int argc, char* argv[])
 {
+    if (CommandLine::asksForText(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        CommandLine::printTextAndExit();
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(Look::createStyle());
     // Windows come and go while moving between them; only the support screen ends the run.
@@ -20,7 +25,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     Application application(platform);
     SingleInstance guard;
-    if (!Startup::RunStartup(application, guard))
+    if (!Startup::RunStartup(application, guard, CommandLine::readingFile(QCoreApplication::arguments())))
         return 0;
     return app.exec();
 }
