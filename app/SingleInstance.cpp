@@ -159,15 +159,18 @@ void SingleInstance::takeConnection(QLocalSocket* socket)
 
 bool SingleInstance::handOff(const QString& path, int timeoutMs) const
 {
-    if (path.isEmpty() || !privateFolder(socketFolder(), false))
+    if (path.isEmpty())
         return false;
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
-    // The copy that holds the lock may not be listening yet when it has just started.
+    // The copy that holds the lock may not be listening yet when it has just started,
+    // as when a file manager starts the program for two files at once.
     for (;;) {
-        socket.connectToServer(socketPath());
-        if (socket.waitForConnected(int(deadline.remainingTime())))
-            break;
+        if (privateFolder(socketFolder(), false)) {
+            socket.connectToServer(socketPath());
+            if (socket.waitForConnected(int(deadline.remainingTime())))
+                break;
+        }
         if (deadline.hasExpired())
             return false;
         QThread::msleep(50);
