@@ -153,6 +153,11 @@ void MainWindow::openSavedReading()
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
         return;
+    openReadingFile(path);
+}
+
+void MainWindow::openReadingFile(const QString& path)
+{
     // Only the last three characters count, case-sensitively; no dot is needed.
     if (!path.endsWith(QLatin1String("tib"), Qt::CaseSensitive)) {
         m_nav.platform().showMessage(this, tr("Please Check The File."), Platform::Icon::Critical,

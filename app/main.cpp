@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "platform/QtPlatform.h"
@@ -12,6 +13,10 @@
 
 int main(int argc, char* argv[])
 {
+    if (CommandLine::asksForText(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        CommandLine::printTextAndExit();
+    }
     QApplication app(argc, argv);
     // The texts follow the system's language where a catalogue exists; English otherwise.
     QTranslator qtTexts;
@@ -31,7 +36,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     Application application(platform);
     SingleInstance guard;
-    if (!Startup::run(application, guard))
+    if (!Startup::run(application, guard, CommandLine::readingFile(QCoreApplication::arguments())))
         return 0;
     return app.exec();
 }
