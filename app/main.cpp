@@ -3,24 +3,17 @@
 #include "QtPlatform.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // The texts follow the system's language where a catalogue exists; English otherwise.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    QTranslator programTexts;
-    if (programTexts.load(QLocale(), QStringLiteral("zarvo"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QApplication::installTranslator(&programTexts);
+    Translations::install(QLocale::system());
     QApplication::setStyle(Look::createStyle());
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
