@@ -624,7 +624,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Click Here To Visit Ovanthe Softwares</source>
-        <translation>Hier klicken und Ovanthe Softwares besuchen</translation>
+        <translation>Jetzt Ovanthe Softwares besuchen</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
