@@ -17,11 +17,14 @@
 #include "UpdateReminder.h"
 #include "VisibleTexts.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -180,6 +183,54 @@ QList<Text> everythingShown()
     return texts;
 }
 
+// The access key of a caption ("&Datei" gives 'd'), or none.
+QChar accessKey(const QString& caption)
+{
+    for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size(); i = caption.indexOf(u'&', i + 2)) {
+        if (caption.at(i + 1) != u'&')
+            return caption.at(i + 1).toLower();
+    }
+    return {};
+}
+
+// Captions that share an access key: on the window itself (its buttons and menu bar)
+// and within each of its menus.
+QStringList accessKeyClashes(QWidget* window)
+{
+    QStringList clashes;
+    auto check = [&](const QStringList& captions) {
+        QHash<QChar, QString> taken;
+        for (const QString& caption : captions) {
+            const QChar key = accessKey(caption);
+            if (key.isNull())
+                continue;
+            if (taken.contains(key))
+                clashes << taken.value(key) + QStringLiteral(" / ") + caption;
+            taken.insert(key, caption);
+        }
+    };
+    QStringList onWindow;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        onWindow << button->text();
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        onWindow << menu->title();
+        QStringList items;
+        for (QAction* item : menu->actions()) {
+            if (item->isVisible())
+                items << item->text();
+        }
+        check(items);
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (QAction* item : bar->actions()) {
+            if (item->isVisible() && !item->menu())
+                onWindow << item->text();
+        }
+    }
+    check(onWindow);
+    return clashes;
+}
+
 QByteArray contentOf(const QString& path)
 {
     QFile file(path);
@@ -247,6 +298,26 @@ private slots:
                 untranslated << inEnglish[i].owner + QStringLiteral(": ") + inEnglish[i].text.left(60);
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral(" | "))));
+    }
+
+    void accessKeysStayUnique()
+    {
+        speak(german);
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        QStringList clashes = accessKeyClashes(app.mainWindow());
+        AboutBox about(app, nullptr);
+        clashes << accessKeyClashes(&about);
+        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
+        app.showResultWindow();
+        clashes << accessKeyClashes(app.resultWindow());
+        ReportWindow report(app, app.resultWindow());
+        clashes << accessKeyClashes(&report);
+        app.showSupportScreen();
+        clashes << accessKeyClashes(app.supportScreen());
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(" | "))));
+        app.quitApplication();
     }
 
     void losarNoteSpeaksGerman()
