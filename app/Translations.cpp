@@ -1,4 +1,4 @@
-#include "Translations.h"
+#include "app/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
-#include "Application.h"
-#include "Look.h"
-#include "QtPlatform.h"
-#include "SingleInstance.h"
-#include "Startup.h"
-#include "Translations.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "app/Translations.h"
+#include "platform/QtPlatform.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QIcon>

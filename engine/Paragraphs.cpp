@@ -1,6 +1,6 @@
-#include "Paragraphs.h"
+#include "engine/Paragraphs.h"
 
-#include "Language.h"
+#include "engine/Language.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "ReportComposer.h"
+#include "ui/ReportComposer.h"
 
-#include "AstrologyTables.h"
-#include "Look.h"
+#include "engine/AstrologyTables.h"
+#include "widgets/Look.h"
 
 #include <QCoreApplication>
 #include <QTextCursor>

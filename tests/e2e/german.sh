@@ -2,7 +2,7 @@
 # The main flow on a German desktop (LANG=de_DE.UTF-8): the windows keep the size they
 # have in English, so no German text pushes a control aside; the German access keys
 # and Qt's German buttons work; the saved reading file is the one English writes.
-# Which texts are German is checked window by window in tests/i18n/tst_german.cpp;
+# Which texts are German is checked window by window in tests/translations/tst_german.cpp;
 # here the screenshots show them.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
