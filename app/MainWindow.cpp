@@ -61,7 +61,8 @@ MainWindow::MainWindow(Navigator& navigator)
     fillLists();
     LinkLabel::bringToFront(m_ui->lblFullBrand, m_ui->lblCobrand);  // the form's order
     m_ui->txtName->setFocus();
-    setFixedSize(sizeHint());
+    // The form's size holds in every language; only a translation too long for it widens it.
+    setFixedSize(size().expandedTo(sizeHint()));
 }
 
 MainWindow::~MainWindow() = default;
