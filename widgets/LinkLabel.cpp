@@ -56,114 +56,17 @@ LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
 }
 
 LinkLabel::LinkLabel(QWidget* parent)
-    : QWidget(parent)
+    : QLabel(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleLinkFactory), true);
     Q_UNUSED(factoryInstalled);
+    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     QFont f = font();
     f.setBold(true);
     f.setUnderline(true);
     setFont(f);
     setFocusPolicy(Qt::TabFocus);  // reachable by keyboard, opened with Enter or Space
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-}
-
-void LinkLabel::setText(const QString& text)
-{
-    if (text == m_text)
-        return;
-    m_text = text;
-    textChanged();
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-void LinkLabel::setAlignment(Qt::Alignment alignment)
-{
-    m_alignment = alignment;
-    update();
-}
-
-void LinkLabel::setWordWrap(bool on)
-{
-    m_wordWrap = on;
-    QSizePolicy policy = sizePolicy();
-    policy.setHeightForWidth(on);
-    setSizePolicy(policy);
-    textChanged();
-}
-
-void LinkLabel::textChanged()
-{
-    m_sizeHint = m_minimumSizeHint = QSize();
-    m_heightForWidth = QSize(-1, -1);
-    updateGeometry();
-    update();
-}
-
-int LinkLabel::textFlags() const
-{
-    // Like a label, the text runs in its own direction, whatever the window's.
-    const bool rightToLeft = m_text.isRightToLeft();
-    const Qt::Alignment alignment = QStyle::visualAlignment(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight, m_alignment);
-    return int(alignment) | (m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine)
-           | (rightToLeft ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
-}
-
-QSize LinkLabel::textSize(int width) const
-{
-    const QFontMetrics metrics = fontMetrics();
-    const int flags = textFlags() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
-    return metrics.boundingRect(0, 0, width, 2000, flags, m_text).size();
-}
-
-QSize LinkLabel::sizeHint() const
-{
-    if (m_sizeHint.isValid())
-        return m_sizeHint;
-    QSize size;
-    if (!m_wordWrap) {
-        size = textSize(2000);
-    } else {
-        // Like a wrapping label: no wider than about 80 characters, and narrower while
-        // the text still fits in a few lines.
-        const QFontMetrics metrics = fontMetrics();
-        const int width = qMin(metrics.averageCharWidth() * 80, maximumWidth());
-        size = textSize(width);
-        if (size.height() < 4 * metrics.lineSpacing() && size.width() > width / 2)
-            size = textSize(width / 2);
-        if (size.height() < 2 * metrics.lineSpacing() && size.width() > width / 4)
-            size = textSize(width / 4);
-    }
-    m_sizeHint = size.grownBy(contentsMargins());
-    return m_sizeHint;
-}
-
-QSize LinkLabel::minimumSizeHint() const
-{
-    if (!m_wordWrap)
-        return sizeHint();
-    if (m_minimumSizeHint.isValid())
-        return m_minimumSizeHint;
-    // The longest word, and at most the height of the preferred shape.
-    const QMargins margins = contentsMargins();
-    QSize size = textSize(0);
-    size.setHeight(qMin(textSize(QWIDGETSIZE_MAX).height(), sizeHint().height() - margins.top() - margins.bottom()));
-    m_minimumSizeHint = size.grownBy(margins);
-    return m_minimumSizeHint;
-}
-
-int LinkLabel::heightForWidth(int width) const
-{
-    if (!m_wordWrap)
-        return QWidget::heightForWidth(width);
-    if (m_heightForWidth.width() != width) {
-        const QMargins margins = contentsMargins();
-        const int height = textSize(qMax(0, width - margins.left() - margins.right())).height();
-        m_heightForWidth = QSize(width, height + margins.top() + margins.bottom());
-    }
-    return m_heightForWidth.height();
 }
 
 void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind)
@@ -175,18 +78,16 @@ void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind)
         front->setFocus();
 }
 
-void LinkLabel::paintEvent(QPaintEvent*)
+void LinkLabel::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    const QRect area = contentsRect();
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.drawText(area, textFlags(), m_text);
+    QLabel::paintEvent(event);
     if (!hasFocus())
         return;
     // A keyboard user sees where the focus is.
+    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
-    option.rect = area.adjusted(0, 0, -1, -1);
+    option.rect = contentsRect().adjusted(0, 0, -1, -1);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
@@ -194,14 +95,14 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_pressed = true;
-    QWidget::mousePressEvent(event);
+    QLabel::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool wasPressed = m_pressed;
     m_pressed = false;
-    QWidget::mouseReleaseEvent(event);
+    QLabel::mouseReleaseEvent(event);
     if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
@@ -212,13 +113,5 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
         return;
     }
-    QWidget::keyPressEvent(event);
-}
-
-void LinkLabel::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange
-        || event->type() == QEvent::ContentsRectChange)
-        textChanged();
-    QWidget::changeEvent(event);
+    QLabel::keyPressEvent(event);
 }

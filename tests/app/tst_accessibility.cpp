@@ -74,7 +74,7 @@ bool isKind(QObject* object, Kind kind)
     switch (kind) {
     case Kind::Frame:  // with or without a caption; a label is no frame
         return qobject_cast<QGroupBox*>(object) || (qobject_cast<QFrame*>(object) && !qobject_cast<QLabel*>(object));
-    case Kind::Label: return qobject_cast<QLabel*>(object) || object->inherits("LinkLabel");
+    case Kind::Label: return qobject_cast<QLabel*>(object);
     case Kind::Link: return object->inherits("LinkLabel");
     case Kind::TextBox:
         return qobject_cast<QLineEdit*>(object) || qobject_cast<QTextEdit*>(object)
@@ -335,86 +335,6 @@ private slots:
         link->setEnabled(false);
         actions->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(clicked.count(), 1);
-    }
-
-    // A link looks like a label in its bold, underlined font, whatever its alignment,
-    // wrapping or direction.
-    void linkDrawsItsTextAsALabelWould_data()
-    {
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<bool>("wrap");
-        QTest::addColumn<bool>("rightToLeft");
-        QTest::addColumn<QString>("text");
-        const QString english = QStringLiteral("Co-brand this software for your site. We can add your own web site "
-                                               "name & link to this program.");
-        const QString hebrew = QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd, "
-                                                 "\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd.");
-        for (bool rightToLeft : {false, true}) {
-            for (bool wrap : {false, true}) {
-                const QByteArray name = QByteArray(rightToLeft ? "rtl" : "ltr") + (wrap ? " wrapped" : "");
-                QTest::newRow(name + " left") << int(Qt::AlignLeft | Qt::AlignVCenter) << wrap << rightToLeft << english;
-                QTest::newRow(name + " centre") << int(Qt::AlignCenter) << wrap << rightToLeft << english;
-                QTest::newRow(name + " left, Hebrew") << int(Qt::AlignLeft | Qt::AlignVCenter) << wrap << rightToLeft << hebrew;
-            }
-        }
-    }
-    void linkDrawsItsTextAsALabelWould()
-    {
-        QFETCH(int, alignment);
-        QFETCH(bool, wrap);
-        QFETCH(bool, rightToLeft);
-        QFETCH(QString, text);
-        LinkLabel link(QStringLiteral("lnk"));
-        QLabel label;
-        label.setTextFormat(Qt::PlainText);
-        label.setFont(link.font());
-        for (QWidget* w : {static_cast<QWidget*>(&link), static_cast<QWidget*>(&label)}) {
-            w->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-            w->resize(260, 70);
-        }
-        link.setText(text);
-        link.setWordWrap(wrap);
-        link.setAlignment(Qt::Alignment(alignment));
-        label.setText(text);
-        label.setWordWrap(wrap);
-        label.setAlignment(Qt::Alignment(alignment));
-        QCOMPARE(link.grab().toImage(), label.grab().toImage());
-        if (!wrap)
-            QCOMPARE(link.sizeHint(), label.sizeHint());
-        else
-            QCOMPARE(link.heightForWidth(260), label.heightForWidth(260));
-    }
-
-    void wrappingLinkGrowsTallerWhenNarrower()
-    {
-        LinkLabel link(QStringLiteral("lnk"));
-        link.setText(QStringLiteral("Home Business Opportunity. Get a fully branded copy of this program under your "
-                                    "own name and sell it or give it away as you wish."));
-        QVERIFY(!link.hasHeightForWidth());
-        const int oneLine = link.sizeHint().height();
-        link.setWordWrap(true);
-        QVERIFY(link.hasHeightForWidth());
-        QVERIFY(link.sizePolicy().hasHeightForWidth());
-        QCOMPARE(link.heightForWidth(5000), oneLine);
-        QVERIFY(link.heightForWidth(200) > 2 * oneLine);
-        // No narrower than its longest word.
-        QVERIFY(link.minimumSizeHint().width() >= link.fontMetrics().horizontalAdvance(QStringLiteral("Opportunity.")));
-        QVERIFY(link.minimumSizeHint().width() < link.sizeHint().width());
-
-        // The measurements follow the text, the font and the margins.
-        const QSize wrapped = link.sizeHint();
-        const int narrowHeight = link.heightForWidth(200);
-        link.setText(QStringLiteral("Short."));
-        QVERIFY(link.sizeHint().width() < wrapped.width());
-        QVERIFY(link.heightForWidth(200) < narrowHeight);
-        QFont larger = link.font();
-        larger.setPointSizeF(larger.pointSizeF() * 2);
-        const QSize small = link.sizeHint();
-        link.setFont(larger);
-        QVERIFY(link.sizeHint().height() > small.height());
-        const QSize beforeMargins = link.sizeHint();
-        link.setContentsMargins(5, 5, 5, 5);
-        QCOMPARE(link.sizeHint(), beforeMargins + QSize(10, 10));
     }
 };
 

@@ -586,7 +586,7 @@ void Monkey::click(QWidget* window, bool direct, bool twice)
             weight = 6;
         else if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) || qobject_cast<QTabBar*>(child))
             weight = 3;
-        else if (qobject_cast<QLabel*>(child) || child->inherits("LinkLabel") || qobject_cast<QMenuBar*>(child))
+        else if (qobject_cast<QLabel*>(child) || qobject_cast<QMenuBar*>(child))
             weight = 2;
         candidates.append({child, weight});
         total += weight;

@@ -71,8 +71,6 @@ inline QList<Text> of(QWidget* window, const QStringList& data = {})
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
             for (int i = 0; i < list->count(); ++i)
                 add(w, list->itemText(i));
-        } else if (w->inherits("LinkLabel")) {
-            add(w, w->property("text").toString());
         }
     }
     for (QMenu* menu : window->findChildren<QMenu*>()) {
