@@ -1,11 +1,10 @@
-#include "AboutBox.h"
-
-#include "Captions.h"
+#include "app/AboutBox.h"
 #include "ui_AboutBox.h"
 
-#include "Look.h"
-#include "Navigator.h"
-#include "PromoTexts.h"
+#include "data/PromoTexts.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "widgets/Look.h"
 
 #include <QKeyEvent>
 

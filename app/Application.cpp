@@ -1,11 +1,11 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "AboutBox.h"
-#include "MainWindow.h"
-#include "Platform.h"
-#include "ResultWindow.h"
-#include "SupportScreen.h"
-#include "WebAddress.h"
+#include "app/AboutBox.h"
+#include "app/MainWindow.h"
+#include "platform/Platform.h"
+#include "platform/WebAddress.h"
+#include "support/SupportScreen.h"
+#include "ui/ResultWindow.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BirthData.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "Reading.h"
+#include "engine/BirthData.h"
+#include "engine/Reading.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
 
 #include <QPointer>
 

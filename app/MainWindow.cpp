@@ -1,16 +1,15 @@
-#include "MainWindow.h"
-
-#include "Captions.h"
+#include "app/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "AstrologyTables.h"
-#include "Blanks.h"
-#include "Look.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "PromoTexts.h"
-#include "ReadingFile.h"
-#include "WindowParts.h"
+#include "data/PromoTexts.h"
+#include "engine/AstrologyTables.h"
+#include "engine/Blanks.h"
+#include "files/ReadingFile.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
+#include "ui/WindowParts.h"
+#include "widgets/Look.h"
 
 #include <QCloseEvent>
 
@@ -49,9 +48,9 @@ MainWindow::MainWindow(Navigator& navigator)
     const QIcon icon = QApplication::windowIcon();
     m_ui->picEmblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
 
-    PromoTexts::showLink(m_ui->Label14, PromoTexts::ForumInvitation, m_nav);
-    PromoTexts::showLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
-    PromoTexts::showLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->Label14, PromoTexts::ForumInvitation, m_nav);
+    WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
     connect(m_ui->cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
     connect(m_ui->mnuCalculate, &QAction::triggered, this, &MainWindow::calculate);
     connect(m_ui->txtName, &QLineEdit::returnPressed, this, &MainWindow::calculate);
@@ -97,7 +96,7 @@ bool MainWindow::validateBirthData()
         m_nav.platform().showMessage(this, text, icon, Platform::Buttons::Ok);
         return false;
     };
-    if (TrimBlanks(m_ui->txtName->text()).isEmpty())
+    if (trimBlanks(m_ui->txtName->text()).isEmpty())
         return fail(tr("Please Enter Your Name"), Platform::Icon::Critical);
     if (!m_ui->optMale->isChecked() && !m_ui->optFemale->isChecked())
         return fail(tr("Please Select Your Sex"), Platform::Icon::Critical);
@@ -120,7 +119,7 @@ void MainWindow::calculate()
     if (!validateBirthData())
         return;
     BirthData& birthData = m_nav.birthData();
-    birthData.name = TrimBlanks(m_ui->txtName->text());
+    birthData.name = trimBlanks(m_ui->txtName->text());
     birthData.sex = m_ui->optMale->isChecked() ? Male : Female;
     birthData.year = qint16(m_ui->cboYear->currentData().toInt());
     birthData.month = m_ui->cboMonth->currentData().toString();

@@ -1,11 +1,11 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "Application.h"
-#include "LinkLabel.h"
-#include "MainWindow.h"
-#include "Platform.h"
-#include "SingleInstance.h"
-#include "UpdateReminder.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/UpdateReminder.h"
+#include "platform/Platform.h"
+#include "widgets/LinkLabel.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "UpdateReminder.h"
+#include "app/UpdateReminder.h"
 
-#include "Navigator.h"
-#include "Platform.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
-#include "Application.h"
-#include "Look.h"
-#include "QtPlatform.h"
-#include "SingleInstance.h"
-#include "Startup.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "platform/QtPlatform.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "AstrologyTables.h"
+#include "engine/AstrologyTables.h"
 
 #include <QtGlobal>
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Removes leading and trailing blanks (spaces) only; tabs and line breaks stay.
-inline QString TrimBlanks(const QString& text)
+inline QString trimBlanks(const QString& text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();

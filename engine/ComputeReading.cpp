@@ -1,7 +1,7 @@
-#include "ComputeReading.h"
+#include "engine/ComputeReading.h"
 
-#include "AstrologyTables.h"
-#include "Paragraphs.h"
+#include "engine/AstrologyTables.h"
+#include "engine/Paragraphs.h"
 
 using namespace AstrologyTables;
 

@@ -1,6 +1,6 @@
-#include "Losar.h"
+#include "engine/Losar.h"
 
-#include "AstrologyTables.h"
+#include "engine/AstrologyTables.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BirthData.h"
+#include "engine/BirthData.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Paragraphs.h"
+#include "engine/Paragraphs.h"
 
 #include <QFile>
 #include <QHash>

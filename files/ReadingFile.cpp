@@ -1,6 +1,6 @@
-#include "ReadingFile.h"
+#include "files/ReadingFile.h"
 
-#include "Scramble.h"
+#include "files/Scramble.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -130,7 +130,7 @@ bool replace(const QString& path, const QByteArray& content, bool exists, QStrin
 // The entries of a file's lines, as the writer put them.
 BirthData entriesOf(const QList<QByteArray>& lines)
 {
-    const auto line = [&lines](Line which) { return UnscrambleText(lines.value(which)); };
+    const auto line = [&lines](Line which) { return unscrambleText(lines.value(which)); };
     BirthData entries;
     entries.name = line(NameLine);
     entries.sex = line(SexLine) == Male ? Male : QStringLiteral("Female");
@@ -152,7 +152,7 @@ QByteArray contentFor(const BirthData& birthData)
     lines[YearLine] = QString::number(birthData.year);
     QByteArray content;
     for (const QString& line : lines)
-        content += ScrambleText(line) + "\r\n";
+        content += scrambleText(line) + "\r\n";
     return content;
 }
 

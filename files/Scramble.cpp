@@ -1,6 +1,6 @@
-#include "Scramble.h"
+#include "files/Scramble.h"
 
-#include "Windows1252.h"
+#include "files/Windows1252.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ bool takeReference(const QByteArray& in, qsizetype& pos, char32_t& codePoint)
 
 } // namespace
 
-QByteArray ScrambleText(const QString& plain)
+QByteArray scrambleText(const QString& plain)
 {
     const QList<int> codes = Windows1252::codesOf(plain);
     QByteArray out;
@@ -59,7 +59,7 @@ QByteArray ScrambleText(const QString& plain)
     return out;
 }
 
-QString UnscrambleText(const QByteArray& scrambled)
+QString unscrambleText(const QByteArray& scrambled)
 {
     QString out;
     out.reserve(scrambled.size());
@@ -80,14 +80,14 @@ QString UnscrambleText(const QByteArray& scrambled)
     return out;
 }
 
-QString ScrambleTextForSettings(const QString& plain)
+QString scrambleForSettings(const QString& plain)
 {
-    return QString::fromLatin1(ScrambleText(plain));
+    return QString::fromLatin1(scrambleText(plain));
 }
 
-QString UnscrambleTextFromSettings(const QString& stored)
+QString unscrambleFromSettings(const QString& stored)
 {
-    // Anything that is not one byte per character cannot have come from ScrambleText.
+    // Anything that is not one byte per character cannot have come from scrambleText.
     QByteArray bytes;
     bytes.reserve(stored.size());
     for (QChar ch : stored) {
@@ -95,5 +95,5 @@ QString UnscrambleTextFromSettings(const QString& stored)
             continue;
         bytes += char(ch.unicode());
     }
-    return UnscrambleText(bytes);
+    return unscrambleText(bytes);
 }

@@ -14,10 +14,10 @@
 // value above the escape alphabet, which keeps as many characters as possible plain.
 inline constexpr int ScrambleOffset = 60;
 
-QByteArray ScrambleText(const QString& plain);
+QByteArray scrambleText(const QString& plain);
 // Malformed references are left out.
-QString UnscrambleText(const QByteArray& scrambled);
+QString unscrambleText(const QByteArray& scrambled);
 
 // The settings store keeps scrambled bytes as text, one character per byte.
-QString ScrambleTextForSettings(const QString& plain);
-QString UnscrambleTextFromSettings(const QString& stored);
+QString scrambleForSettings(const QString& plain);
+QString unscrambleFromSettings(const QString& stored);

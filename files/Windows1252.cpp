@@ -1,4 +1,4 @@
-#include "Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,13 +1,13 @@
-#include "SupportScreen.h"
+#include "support/SupportScreen.h"
 #include "ui_SupportScreen.h"
 
-#include "Blanks.h"
-#include "Captions.h"
-#include "Look.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "PromoTexts.h"
-#include "WebAddress.h"
+#include "data/PromoTexts.h"
+#include "engine/Blanks.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
+#include "platform/WebAddress.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -98,10 +98,10 @@ void SupportScreen::openHomePage(bool ticked)
 bool SupportScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn) {
-        if (TrimBlanks(textOf(watched)) == m_placeholders.value(watched))
+        if (trimBlanks(textOf(watched)) == m_placeholders.value(watched))
             setTextOf(watched, QString());
     } else if (event->type() == QEvent::FocusOut) {
-        if (TrimBlanks(textOf(watched)).isEmpty())
+        if (trimBlanks(textOf(watched)).isEmpty())
             setTextOf(watched, m_placeholders.value(watched));
     } else if (event->type() == QEvent::KeyPress
                && (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail)) {
@@ -123,7 +123,7 @@ void SupportScreen::submit()
         return {valueOf(m_ui->txtName), valueOf(m_ui->txtEmail), valueOf(m_ui->txtMessage),
                 valueOf(m_ui->txtFriendName), valueOf(m_ui->txtFriendEmail)};
     };
-    m_request = entries([](const QObject* box) { return TrimBlanks(textOf(box)); });
+    m_request = entries([](const QObject* box) { return trimBlanks(textOf(box)); });
     QString problem = TellAFriend::checkAddresses(m_request);
     if (problem.isEmpty())
         problem = TellAFriend::checkEntries(m_request,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TellAFriend.h"
+#include "support/TellAFriend.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "TellAFriend.h"
+#include "support/TellAFriend.h"
 
-#include "BuildSettings.h"
-#include "WebAddress.h"
+#include "platform/BuildSettings.h"
+#include "platform/WebAddress.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
-#include "ReportComposer.h"
+#include "ui/ReportComposer.h"
 
-#include "Look.h"
+#include "widgets/Look.h"
 
 #include <QCoreApplication>
 #include <QTextCursor>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BirthData.h"
-#include "Reading.h"
+#include "engine/BirthData.h"
+#include "engine/Reading.h"
 
 #include <QList>
 #include <QString>

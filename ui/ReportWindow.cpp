@@ -1,16 +1,16 @@
-#include "ReportWindow.h"
+#include "ui/ReportWindow.h"
 #include "ui_ReportWindow.h"
 
-#include "Captions.h"
-#include "GuardedTextEdit.h"
-#include "Look.h"
-#include "Navigator.h"
-#include "Platform.h"
-#include "PromoTexts.h"
-#include "ReadingFile.h"
-#include "ReportComposer.h"
-#include "WebAddress.h"
-#include "WindowParts.h"
+#include "data/PromoTexts.h"
+#include "files/ReadingFile.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
+#include "platform/WebAddress.h"
+#include "ui/ReportComposer.h"
+#include "ui/WindowParts.h"
+#include "widgets/GuardedTextEdit.h"
+#include "widgets/Look.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,7 +32,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
 
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &ReportWindow::saveReading);
     connect(m_ui->cmdPrint, &QPushButton::clicked, this, &ReportWindow::printReport);
-    PromoTexts::showLink(m_ui->Label4, PromoTexts::FullBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->Label4, PromoTexts::FullBrand, m_nav);
     WindowParts::setUpSiteLinks(m_ui->Label1, m_ui->Label14, m_nav);
     showReport();
     m_ui->RTB->setFocus();

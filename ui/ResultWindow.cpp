@@ -1,19 +1,19 @@
-#include "ResultWindow.h"
+#include "ui/ResultWindow.h"
 #include "ui_ResultWindow.h"
 
-#include "AstrologyTables.h"
-#include "Captions.h"
-#include "ComputeReading.h"
-#include "GuardedTextEdit.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "Losar.h"
-#include "Navigator.h"
-#include "PictureBox.h"
-#include "Platform.h"
-#include "PromoTexts.h"
-#include "ReportWindow.h"
-#include "WindowParts.h"
+#include "data/PromoTexts.h"
+#include "engine/AstrologyTables.h"
+#include "engine/ComputeReading.h"
+#include "engine/Losar.h"
+#include "platform/Captions.h"
+#include "platform/Navigator.h"
+#include "platform/Platform.h"
+#include "ui/ReportWindow.h"
+#include "ui/WindowParts.h"
+#include "widgets/GuardedTextEdit.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "widgets/PictureBox.h"
 
 #include <QCoreApplication>
 #include <QCloseEvent>
@@ -52,8 +52,8 @@ ResultWindow::ResultWindow(Navigator& navigator)
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     WindowParts::connectSharedMenus(this, m_nav);
 
-    PromoTexts::showLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
-    PromoTexts::showLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
     // lblCobrand, made last, lies on top.
     LinkLabel::bringToFront(m_ui->lblCobrand, m_ui->lblFullBrand);
     WindowParts::setUpSiteLinks(m_ui->Label3, m_ui->Label14, m_nav);

@@ -1,20 +1,27 @@
-#include "WindowParts.h"
+#include "ui/WindowParts.h"
 
-#include "LinkLabel.h"
-#include "Navigator.h"
-#include "PromoTexts.h"
-#include "WebAddress.h"
+#include "data/PromoTexts.h"
+#include "platform/Navigator.h"
+#include "platform/WebAddress.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QCoreApplication>
 
 namespace WindowParts {
 
+void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& nav)
+{
+    label->setText(PromoTexts::text(link.text));
+    QObject::connect(label, &LinkLabel::clicked, label,
+                     [&nav, pageKey = QString::fromLatin1(link.pageKey)] { nav.openWebPage(pageKey); });
+}
+
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
 {
     visit->setText(visitCaption());
     QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(QStringLiteral("home-page")); });
-    PromoTexts::showLink(forum, PromoTexts::ForumInvitation, nav);
+    showPromoLink(forum, PromoTexts::ForumInvitation, nav);
     // Their texts come from the build and the promotional texts, so they are centred here.
     for (LinkLabel* link : {visit, forum}) {
         link->adjustSize();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/PromoTexts.h"
+
 class LinkLabel;
 class Navigator;
 class QString;
@@ -7,6 +9,9 @@ class QWidget;
 
 // What the main, result and report windows wire up the same way.
 namespace WindowParts {
+
+// Shows a promotional link's text on label, which then opens the link's page when clicked.
+void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& nav);
 
 // The two links at the top of the result and report windows, each centred on its text where
 // the form puts it: the visit caption and the forum invitation, both to the home page.

@@ -1,6 +1,6 @@
-#include "AstrologyTables.h"
-#include "ComputeReading.h"
-#include "Paragraphs.h"
+#include "engine/AstrologyTables.h"
+#include "engine/ComputeReading.h"
+#include "engine/Paragraphs.h"
 
 #include <QTest>
 

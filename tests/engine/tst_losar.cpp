@@ -1,6 +1,6 @@
 // Losar in the Phugpa calendar: dates as they were announced for the celebrations, days
 // of the Tibetan calendar named in public, and the note for a birth before Losar.
-#include "Losar.h"
+#include "engine/Losar.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "AstrologyTables.h"
-#include "Paragraphs.h"
+#include "engine/AstrologyTables.h"
+#include "engine/Paragraphs.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "ReadingFile.h"
-#include "Scramble.h"
+#include "files/ReadingFile.h"
+#include "files/Scramble.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "Scramble.h"
-#include "Windows1252.h"
+#include "files/Scramble.h"
+#include "files/Windows1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -37,8 +37,8 @@ private slots:
             QByteArray expected;
             for (const char* p = text; *p; ++p)
                 expected += char(*p + ScrambleOffset);
-            QCOMPARE(ScrambleText(QString::fromLatin1(text)), expected);
-            QCOMPARE(UnscrambleText(expected), QString::fromLatin1(text));
+            QCOMPARE(scrambleText(QString::fromLatin1(text)), expected);
+            QCOMPARE(unscrambleText(expected), QString::fromLatin1(text));
         }
     }
 
@@ -47,11 +47,11 @@ private slots:
         QString all;
         for (int code = 0; code < 128; ++code)
             all += QChar(code);
-        const QByteArray scrambled = ScrambleText(all);
+        const QByteArray scrambled = scrambleText(all);
         QCOMPARE(scrambled.size(), 128);  // one byte each: all ASCII fits the plain rule
         for (char c : scrambled)
             QVERIFY(static_cast<unsigned char>(c) >= ScrambleOffset);
-        QCOMPARE(UnscrambleText(scrambled), all);
+        QCOMPARE(unscrambleText(scrambled), all);
     }
 
     void latin1LettersThatFitStayPlain()
@@ -60,9 +60,9 @@ private slots:
         for (int code = 0xA0; code + ScrambleOffset <= 255; ++code)
             fits += QChar(code);
         fits += QString::fromUtf16(u"\u20ac\u0160\u017e");  // Euro, S caron, z caron: code page bytes 0x80.. fit too
-        const QByteArray scrambled = ScrambleText(fits);
+        const QByteArray scrambled = scrambleText(fits);
         QCOMPARE(scrambled.size(), fits.size());
-        QCOMPARE(UnscrambleText(scrambled), fits);
+        QCOMPARE(unscrambleText(scrambled), fits);
         QCOMPARE(plainRuleUnscramble(scrambled), fits);
     }
 
@@ -83,12 +83,12 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, plainRuleReading);
-        const QByteArray scrambled = ScrambleText(name);
+        const QByteArray scrambled = scrambleText(name);
         for (char c : scrambled) {
             const auto byte = static_cast<unsigned char>(c);
             QVERIFY(byte >= 32 && byte != '\r' && byte != '\n');
         }
-        QCOMPARE(UnscrambleText(scrambled), name);
+        QCOMPARE(unscrambleText(scrambled), name);
         QCOMPARE(plainRuleUnscramble(scrambled), plainRuleReading);
     }
 
@@ -96,8 +96,8 @@ private slots:
     {
         // 0x81 has no character in Windows-1252; it must survive as a byte.
         const QString plain(QChar(0x81 - ScrambleOffset));
-        QCOMPARE(ScrambleText(plain), QByteArray(1, char(0x81)));
-        QCOMPARE(UnscrambleText(QByteArray(1, char(0x81))), plain);
+        QCOMPARE(scrambleText(plain), QByteArray(1, char(0x81)));
+        QCOMPARE(unscrambleText(QByteArray(1, char(0x81))), plain);
     }
 
     void malformedReferencesAreLeftOut_data()
@@ -120,7 +120,7 @@ private slots:
     {
         QFETCH(QByteArray, scrambled);
         QFETCH(QString, plain);
-        QCOMPARE(UnscrambleText(scrambled), plain);
+        QCOMPARE(unscrambleText(scrambled), plain);
     }
 
     void builtInTableMatchesQtConverter()
@@ -147,12 +147,12 @@ private slots:
     {
         for (const QString& text : {QStringLiteral("Duration"), QStringLiteral("07/12/2026"),
                                     QString::fromUtf16(u"\u0667/\u0661\u0662/\u0662\u0660\u0662\u0666"), QString()}) {
-            const QString stored = ScrambleTextForSettings(text);
+            const QString stored = scrambleForSettings(text);
             for (QChar ch : stored)
                 QVERIFY(ch.unicode() <= 0xFF);
-            QCOMPARE(UnscrambleTextFromSettings(stored), text);
+            QCOMPARE(unscrambleFromSettings(stored), text);
         }
-        QCOMPARE(UnscrambleTextFromSettings(QString()), QString());
+        QCOMPARE(unscrambleFromSettings(QString()), QString());
     }
 };
 

@@ -2,7 +2,7 @@
 // to open give bounded entries, never a crash, and entries that survive another save
 // and reopen unchanged. And every name the name field takes, taken here as the input
 // read as UTF-8 (so whole characters, any of them), comes back exactly as typed.
-#include "ReadingFile.h"
+#include "files/ReadingFile.h"
 
 #include <QBuffer>
 

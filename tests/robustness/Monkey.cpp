@@ -1,6 +1,6 @@
-#include "Monkey.h"
+#include "robustness/Monkey.h"
 
-#include "Application.h"
+#include "app/Application.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>

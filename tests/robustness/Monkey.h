@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BirthData.h"
-#include "MonkeyPlatform.h"
+#include "engine/BirthData.h"
+#include "robustness/MonkeyPlatform.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -1,7 +1,7 @@
-#include "MonkeyPlatform.h"
+#include "robustness/MonkeyPlatform.h"
 
-#include "ReadingFile.h"
-#include "Scramble.h"
+#include "files/ReadingFile.h"
+#include "files/Scramble.h"
 
 #include <QDir>
 #include <QFile>
@@ -198,7 +198,7 @@ QString MonkeyPlatform::garbageFile()
                                                            {1, QStringLiteral("1984abc")},
                                                            {1, QString()}})};
         for (const QString& line : lines)
-            content += ScrambleText(line) + "\r\n";
+            content += scrambleText(line) + "\r\n";
         break;
     }
     case 3: {  // a valid reading with a few bytes changed

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BirthData.h"
-#include "FakePlatform.h"
+#include "engine/BirthData.h"
+#include "testlib/FakePlatform.h"
 
 #include <QByteArray>
 #include <QMap>

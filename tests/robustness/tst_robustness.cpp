@@ -11,7 +11,7 @@
 // Example, from the build directory:
 //   ZARVO_MONKEY_SEED=12345 ZARVO_MONKEY_STEPS=30000 ctest -R tst_robustness --output-on-failure
 // or directly: QT_QPA_PLATFORM=offscreen ZARVO_MONKEY_SEED=12345 tests/robustness/tst_robustness
-#include "Monkey.h"
+#include "robustness/Monkey.h"
 
 #include <QApplication>
 #include <QEventLoop>

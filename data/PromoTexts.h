@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Promotional texts kept as data; {site} and {forum} become the maker's addresses.
+namespace PromoTexts {
+
+QString text(const char* name);  // e.g. "cobrand", "nag-2"
+
+// A promotional text that the windows show as a link, and the page it opens.
+struct Link
+{
+    const char* text;
+    const char* pageKey;
+};
+inline constexpr Link FullBrand{"fullbrand", "fully-branded"};
+inline constexpr Link CoBrand{"cobrand", "co-brand"};
+inline constexpr Link ForumInvitation{"forum-invitation", "home-page"};
+
+} // namespace PromoTexts

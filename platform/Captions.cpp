@@ -1,0 +1,19 @@
+#include "platform/Captions.h"
+
+#include "platform/BuildSettings.h"
+
+#include <QCoreApplication>
+
+namespace Captions {
+
+QString windowCaption()
+{
+    return QCoreApplication::translate("Captions", "Zarvo Tibetan Astrology v%1").arg(QLatin1String(BuildSettings::Version));
+}
+
+QString applicationTitle()
+{
+    return QCoreApplication::translate("Captions", "Zarvo Tibetan Astrology");
+}
+
+} // namespace Captions

@@ -1,0 +1,255 @@
+#include "platform/QtPlatform.h"
+
+#include "files/ReadingFile.h"
+#include "files/Scramble.h"
+#include "platform/BuildSettings.h"
+#include "platform/Captions.h"
+#include "print/PrintModule.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+// Shows a message box of the program's, known to tests and desktop tools by its role.
+int execMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                   QMessageBox::StandardButtons buttons, QWidget* parent,
+                   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setWindowRole(QStringLiteral("messageBox"));
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
+// A file dialog that, like the classic one, hands back only a name it can use. When
+// saving, the name always gets the default suffix (Qt adds it only to names without
+// a dot), a name in a folder that does not exist is refused, and so on request is a
+// read-only file or folder; the question before replacing a file is about the name
+// that is handed back.
+class CheckingFileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+    bool refuseReadOnly = false;
+    bool confirmOverwrite = false;
+
+    QString chosenFile() const { return m_chosen.isEmpty() ? selectedFiles().value(0) : m_chosen; }
+
+protected:
+    void accept() override
+    {
+        const QStringList selected = selectedFiles();
+        if (selected.isEmpty() || QFileInfo(selected.first()).isDir()) {
+            QFileDialog::accept();  // a folder is opened
+            return;
+        }
+        QFileInfo file(selected.first());
+        if (acceptMode() == AcceptOpen) {
+            if (!refuse(file))
+                QFileDialog::accept();
+            return;
+        }
+        if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix()))
+            file.setFile(file.filePath() + u'.' + defaultSuffix());
+        if (refuse(file) || (file.exists() && confirmOverwrite && !replaceAllowed(file)))
+            return;
+        m_chosen = file.absoluteFilePath();
+        QDialog::accept();  // past Qt's own checks, which look at the name as typed
+    }
+
+private:
+    // Shows why the file cannot be used, if it cannot.
+    bool refuse(const QFileInfo& file)
+    {
+        QString why;
+        const bool saving = acceptMode() == AcceptSave;
+        if (saving && !QFileInfo(file.absolutePath()).isDir())
+            why = QCoreApplication::translate("QtPlatform", "%1\nThis folder does not exist. Please choose another name.")
+                      .arg(QDir::toNativeSeparators(file.absolutePath()));
+        else if (refuseReadOnly
+                 && ((file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath()))
+                     || (saving && !file.exists() && ReadingFile::isReadOnly(file.absolutePath()))))
+            why = QCoreApplication::translate("QtPlatform", "%1\nThis file is read-only. Please choose another name.").arg(file.fileName());
+        if (why.isEmpty())
+            return false;
+        execMessageBox(QMessageBox::Warning, windowTitle(), why, QMessageBox::Ok, this);
+        return true;
+    }
+
+    bool replaceAllowed(const QFileInfo& file)
+    {
+        const QString question = QCoreApplication::translate("QtPlatform", "%1 already exists.\nDo you want to replace it?").arg(file.fileName());
+        return execMessageBox(QMessageBox::Warning, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this,
+                              QMessageBox::No)
+               == QMessageBox::Yes;
+    }
+
+    QString m_chosen;
+};
+
+QString executableBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+} // namespace
+
+QtPlatform::QtPlatform()
+{
+    seedRandom();
+}
+
+Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
+{
+    // A lone carriage return separates lines in the program's texts.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const int result = execMessageBox(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                                      Captions::applicationTitle(), shown,
+                                      buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                                      parent);
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& settings)
+{
+    CheckingFileDialog dialog(parent, settings.title);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setWindowRole(QStringLiteral("fileDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilter(settings.filter);
+    dialog.setDefaultSuffix(settings.defaultSuffix);
+    dialog.refuseReadOnly = settings.refuseReadOnly;
+    if (settings.mode == Platform::FileDialog::Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.confirmOverwrite = settings.confirmOverwrite;
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.selectFile(QString());  // never proposes the file used last
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.chosenFile();
+}
+
+void QtPlatform::openUrl(const QString& address)
+{
+    // QDesktopServices starts the browser detached; its outcome is not looked at.
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void QtPlatform::clearClipboard()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
+}
+
+namespace {
+
+// Beside the program in the build tree, in its library folder once installed.
+PrintModule::Function loadPrintModule()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {programDir, programDir + QLatin1String("/../") + QLatin1String(BuildSettings::PrintModuleDir)}) {
+        QLibrary module(dir + QLatin1Char('/') + QLatin1String(PrintModule::FileName));
+        if (auto print = reinterpret_cast<PrintModule::Function>(module.resolve(PrintModule::FunctionName)))
+            return print;  // the module stays loaded for the rest of the run
+    }
+    qWarning("printing is not available: %s was not found", PrintModule::FileName);
+    return nullptr;
+}
+
+} // namespace
+
+bool QtPlatform::printDocument(QTextDocument& document)
+{
+    static const PrintModule::Function print = loadPrintModule();
+    const QString documentName = Captions::applicationTitle();
+    return print && print(&document, &documentName);
+}
+
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
+
+float QtPlatform::nextRandom()
+{
+    // generate_canonical may round up to 1.0 in single precision; keep r below 1.
+    const float r = std::generate_canonical<float, 24>(m_random);
+    return r < 1.0f ? r : std::nextafter(1.0f, 0.0f);
+}
+
+void QtPlatform::seedRandom()
+{
+    m_random.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+QString QtPlatform::settingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Ovanthe Softwares/") + executableBaseName() + QStringLiteral(".ini");
+}
+
+namespace {
+
+// QSettings would wait for good on a FIFO that nobody writes, before any window is
+// shown. Anything but a plain file in the store's place (a FIFO, a device, a folder)
+// makes the store unreadable, and it is left as it is.
+bool settingsStoreUsable()
+{
+    const QFileInfo store(QtPlatform::settingsFilePath());
+    return !store.exists() || store.isFile();
+}
+
+} // namespace
+
+QString QtPlatform::readSetting(const QString& key)
+{
+    if (!settingsStoreUsable())
+        return {};
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    return unscrambleFromSettings(settings.value(scrambleForSettings(key)).toString());
+}
+
+void QtPlatform::writeSetting(const QString& key, const QString& value)
+{
+    if (!settingsStoreUsable())
+        return;
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(scrambleForSettings(key), scrambleForSettings(value));
+    settings.endGroup();
+    settings.sync();  // an unwritable store is ignored
+}
+
+void QtPlatform::exitProcess()
+{
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <random>
+
+// The real desktop behind the Platform seam.
+class QtPlatform : public Platform
+{
+public:
+    QtPlatform();
+
+    Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
+    QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
+    void openUrl(const QString& address) override;
+    void clearClipboard() override;
+    bool printDocument(QTextDocument& document) override;
+    QDate today() override;
+    float nextRandom() override;
+    void seedRandom() override;
+    QString readSetting(const QString& key) override;
+    void writeSetting(const QString& key, const QString& value) override;
+    void exitProcess() override;
+
+    // Where the settings of this executable live: per user, named by its base name.
+    static QString settingsFilePath();
+
+private:
+    std::mt19937 m_random;
+};

@@ -1,0 +1,35 @@
+#include "platform/WebAddress.h"
+
+#include "platform/BuildSettings.h"
+
+namespace WebAddress {
+
+namespace {
+QString withoutScheme(const QString& url)
+{
+    const qsizetype mark = url.indexOf(QStringLiteral("://"));
+    return mark < 0 ? url : url.mid(mark + 3);
+}
+} // namespace
+
+QString siteUrl()
+{
+    return QString::fromUtf8(BuildSettings::SiteUrl);
+}
+
+QString forPage(const QString& pageKey)
+{
+    return siteUrl() + QLatin1String(BuildSettings::ScriptPath) + QStringLiteral("?page=") + pageKey;
+}
+
+QString siteDisplay()
+{
+    return withoutScheme(siteUrl());
+}
+
+QString forumDisplay()
+{
+    return withoutScheme(QString::fromUtf8(BuildSettings::ForumUrl));
+}
+
+} // namespace WebAddress

@@ -1,0 +1,115 @@
+// The about box: its texts, its links and how it closes.
+#include "app/AboutBox.h"
+#include "app/Application.h"
+#include "platform/WebAddress.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "widgets/LinkLabel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace GuiTest;
+
+class TestAboutBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        processDeletes();
+        QVERIFY2(visibleWindows().isEmpty(), "a window outlived its test");
+    }
+
+    // ---- about box ----
+
+    void aboutBox_contents()
+    {
+        FakePlatform platform;
+        Application app(platform);
+        AboutBox about(app, nullptr);
+        about.show();
+        QCOMPARE(about.windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
+        QVERIFY(about.isModal());
+        QCOMPARE(about.findChild<QLabel*>("Label2")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
+        QVERIFY(about.findChild<QLabel*>("Label1")->text().startsWith(
+            QLatin1String("Zarvo Tibetan Astrology is an advanced yet easy-to-use software which determines your "
+                          "Tibetan zodiac sign from your date of birth.")));
+        QVERIFY(about.findChild<QLabel*>("Label3")->text().startsWith(QLatin1String("Home Business Opportunity.")));
+        QCOMPARE(about.findChild<LinkLabel*>("lblCoBrand")->text(), QStringLiteral("Click here for more details."));
+        QVERIFY(about.findChild<LinkLabel*>("lblHomePage")->text().contains(WebAddress::siteDisplay()));
+        QCOMPARE(about.findChild<QPushButton*>("cmdOK")->text(), QStringLiteral("OK"));
+    }
+
+    void aboutBox_links_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("byKeyboard");  // Space on the focused link instead of a click
+        QTest::addColumn<QString>("pageKey");
+        for (bool byKeyboard : {false, true}) {
+            const char* how = byKeyboard ? "Space" : "click";
+            QTest::addRow("lblHomePage, %s", how) << "lblHomePage" << byKeyboard << "home-page";
+            QTest::addRow("lblCoBrand, %s", how) << "lblCoBrand" << byKeyboard << "fully-branded";
+        }
+    }
+    void aboutBox_links()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, byKeyboard);
+        QFETCH(QString, pageKey);
+        FakePlatform platform;
+        Application app(platform);
+        AboutBox about(app, nullptr);
+        about.show();
+        QApplication::setActiveWindow(&about);
+        auto* link = about.findChild<QWidget*>(label);
+        if (byKeyboard) {
+            link->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), link);
+            QTest::keyClick(link, Qt::Key_Space);
+        } else {
+            clickOnTop(link);
+        }
+        QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage(pageKey)});
+        QVERIFY(about.isVisible());  // the box stays open
+    }
+
+    void aboutBox_closing_data()
+    {
+        QTest::addColumn<int>("key");  // 0: click OK
+        QTest::addColumn<int>("tabs");  // Tab presses before the key
+        QTest::addColumn<QString>("focused");  // where they leave the focus
+        QTest::newRow("OK") << 0 << 0 << "cmdOK";
+        const char* const focused[] = {"cmdOK", "lblHomePage", "lblCoBrand"};
+        for (int tabs = 0; tabs < 3; ++tabs) {
+            QTest::addRow("Enter on %s", focused[tabs]) << int(Qt::Key_Return) << tabs << focused[tabs];
+            QTest::addRow("Esc on %s", focused[tabs]) << int(Qt::Key_Escape) << tabs << focused[tabs];
+        }
+    }
+    void aboutBox_closing()
+    {
+        QFETCH(int, key);
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
+        FakePlatform platform;
+        Application app(platform);
+        AboutBox about(app, nullptr);
+        about.show();
+        QApplication::setActiveWindow(&about);
+        // Keys go where a person's keys go: to the control with the focus.
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        if (key == 0)
+            QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!about.isVisible());
+        QVERIFY(platform.openedUrls.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAboutBox)
+#include "tst_aboutbox.moc"

@@ -1,0 +1,134 @@
+// The application: the web addresses it opens and quitting from every window.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "platform/WebAddress.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ResultWindow.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace GuiTest;
+
+namespace {
+
+const QString ScriptPath = QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php");
+
+// Counts how often a widget is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        processDeletes();
+        QVERIFY2(visibleWindows().isEmpty(), "a window outlived its test");
+    }
+
+    // ---- web addresses ----
+
+    void openWebPage_address_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const char* key : {"home-page", "help-web-page", "download-web-page", "donate", "co-brand",
+                                "fully-branded", "ovanthesoftwares"})
+            QTest::newRow(key) << QString::fromLatin1(key);
+    }
+    void openWebPage_address()
+    {
+        QFETCH(QString, key);
+        FakePlatform platform;
+        Application app(platform);
+        app.openWebPage(key);
+        const QString site = WebAddress::siteUrl();
+        QCOMPARE(platform.openedUrls, QStringList{site + ScriptPath + QStringLiteral("?page=") + key});
+        QVERIFY(platform.messages.isEmpty());
+        // The site is scheme and host only, so the path follows it directly.
+        QVERIFY2(QRegularExpression(QStringLiteral("^https?://[A-Za-z0-9.-]+$")).match(site).hasMatch(), qPrintable(site));
+        QVERIFY(!WebAddress::siteDisplay().contains(QLatin1String("://")));
+        QVERIFY(site.endsWith(WebAddress::siteDisplay()));
+    }
+
+    // ---- quitting ----
+
+    void quitApplication_closesEverything()
+    {
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        app.showResultWindow();
+        app.hideSupportScreen();
+        QPointer<MainWindow> main = app.mainWindow();
+        QPointer<ResultWindow> result = app.resultWindow();
+        QPointer<SupportScreen> support = app.supportScreen();
+        QVERIFY(main && result && support);
+        QVERIFY(main->isVisible() && result->isVisible() && !support->isVisible());
+        ShowCounter shown;
+        support->installEventFilter(&shown);
+
+        app.quitApplication();
+        QCOMPARE(platform.exits, 1);
+        QCOMPARE(shown.shows, 0);
+        QVERIFY(visibleWindows().isEmpty());
+        processDeletes();
+        QVERIFY(!main);
+        QVERIFY(!result);
+        QVERIFY(!support);
+        QVERIFY(visibleWindows().isEmpty());
+
+        // Nothing brings a window back, and the process is ended only once.
+        app.quitApplication();
+        app.showMainWindow();
+        app.showSupportScreen();
+        QCOMPARE(platform.exits, 1);
+        QVERIFY(visibleWindows().isEmpty());
+    }
+
+    void quitApplication_fromSupportScreen_data()
+    {
+        QTest::addColumn<bool>("viaButton");
+        QTest::newRow("E&xit") << true;
+        QTest::newRow("close box") << false;
+    }
+    void quitApplication_fromSupportScreen()
+    {
+        QFETCH(bool, viaButton);
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        app.mainWindow()->close();
+        processDeletes();
+        QPointer<SupportScreen> support = app.supportScreen();
+        QVERIFY(support && support->isVisible());
+        if (viaButton)
+            support->quitProgram();
+        else
+            support->close();
+        QCOMPARE(platform.exits, 1);
+        processDeletes();
+        QVERIFY(!support);
+        QVERIFY(visibleWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestApplication)
+#include "tst_application.moc"

@@ -1,0 +1,812 @@
+// The main window: its defaults, the checks of the birth data, the Calculate action,
+// closing, and reopening a saved reading.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "engine/ComputeReading.h"
+#include "files/ReadingFile.h"
+#include "files/Scramble.h"
+#include "platform/WebAddress.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ResultWindow.h"
+#include "widgets/LinkLabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+#include <sys/stat.h>
+
+using namespace GuiTest;
+
+namespace {
+
+enum Sex { NoSex, Male, Female };
+enum class Trigger { Button, Menu };
+
+QByteArray readingFileBytes(const QStringList& plainLines)
+{
+    QByteArray bytes;
+    for (const QString& line : plainLines)
+        bytes += scrambleText(line) + "\r\n";
+    return bytes;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QStringList Months = {"January", "February", "March",     "April",   "May",      "June",
+                            "July",    "August",   "September", "October", "November", "December"};
+
+struct Session
+{
+    FakePlatform platform;
+    Application app{platform};
+
+    Session() { app.showMainWindow(); }
+    MainWindow* main() const { return app.mainWindow(); }
+
+    void enter(const QString& name, Sex sex, int month, int day, int year)
+    {
+        MainWindow* w = main();
+        control<QLineEdit>(w, "txtName")->setText(name);
+        if (sex == Male)
+            control<QRadioButton>(w, "optMale")->setChecked(true);
+        else if (sex == Female)
+            control<QRadioButton>(w, "optFemale")->setChecked(true);
+        control<QComboBox>(w, "cboMonth")->setCurrentIndex(month);
+        control<QComboBox>(w, "cboDate")->setCurrentText(QString::number(day));
+        control<QComboBox>(w, "cboYear")->setCurrentText(QString::number(year));
+    }
+
+    void calculate(Trigger trigger)
+    {
+        if (trigger == Trigger::Button)
+            QTest::mouseClick(control<QPushButton>(main(), "cmdCalculate"), Qt::LeftButton);
+        else
+            control<QAction>(main(), "mnuCalculate")->trigger();
+        processDeletes();
+    }
+
+    void reopen(const QString& path)
+    {
+        platform.fileAnswers.enqueue(path);
+        QTest::mouseClick(control<QPushButton>(main(), "cmdOpen"), Qt::LeftButton);
+        processDeletes();
+    }
+};
+
+void verifyDefaults(MainWindow* w)
+{
+    QCOMPARE(control<QLineEdit>(w, "txtName")->text(), QString());
+    QVERIFY(!control<QRadioButton>(w, "optMale")->isChecked());
+    QVERIFY(!control<QRadioButton>(w, "optFemale")->isChecked());
+    QCOMPARE(control<QComboBox>(w, "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(control<QComboBox>(w, "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(control<QComboBox>(w, "cboYear")->currentText(), QStringLiteral("1930"));
+    QCOMPARE(widgetOnTopAt(w->fullBrandLabel()), static_cast<QWidget*>(w->fullBrandLabel()));
+}
+
+void compareReadings(const Reading& actual, const Reading& expected)
+{
+    QCOMPARE(actual.tibetanSunSign, expected.tibetanSunSign);
+    QCOMPARE(actual.tibetanSunSignTranslation, expected.tibetanSunSignTranslation);
+    QCOMPARE(actual.westernSunSign, expected.westernSunSign);
+    QCOMPARE(actual.westernSunSignText, expected.westernSunSignText);
+    QCOMPARE(actual.animalSign, expected.animalSign);
+    QCOMPARE(actual.animalSignText, expected.animalSignText);
+    QCOMPARE(actual.element, expected.element);
+    QCOMPARE(actual.elementText, expected.elementText);
+    QCOMPARE(actual.sunSignImage, expected.sunSignImage);
+    QCOMPARE(actual.animalSignImage, expected.animalSignImage);
+}
+
+void compareBirthData(const BirthData& actual, const BirthData& expected)
+{
+    QCOMPARE(actual.name, expected.name);
+    QCOMPARE(actual.sex, expected.sex);
+    QCOMPARE(actual.day, expected.day);
+    QCOMPARE(actual.month, expected.month);
+    QCOMPARE(actual.year, expected.year);
+}
+
+// Marks every text that the program has translated.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* sourceText, const char*, int) const override
+    {
+        return u'[' + QString::fromUtf8(sourceText) + u']';
+    }
+};
+
+// After a successful Calculate: the result window alone is on screen.
+void verifyOnlyResultWindow(Session& s)
+{
+    QVERIFY(s.app.resultWindow());
+    QVERIFY(!s.app.mainWindow());
+    QVERIFY(s.app.supportScreen());
+    QVERIFY(!s.app.supportScreen()->isVisible());
+    QCOMPARE(visibleWindows(), QList<QWidget*>{s.app.resultWindow()});
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Platform::Icon)
+Q_DECLARE_METATYPE(Trigger)
+Q_DECLARE_METATYPE(Sex)
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        processDeletes();
+        QVERIFY2(visibleWindows().isEmpty(), "a window outlived its test");
+    }
+
+    // ---- a fresh window ----
+
+    void freshWindow_defaults()
+    {
+        Session s;
+        MainWindow* w = s.main();
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
+        verifyDefaults(w);
+        QCOMPARE(visibleWindows(), QList<QWidget*>{w});
+        QVERIFY(!s.app.supportScreen());
+        QVERIFY(s.platform.messages.isEmpty());
+    }
+
+    void freshWindow_lists()
+    {
+        Session s;
+        auto* month = control<QComboBox>(s.main(), "cboMonth");
+        auto* date = control<QComboBox>(s.main(), "cboDate");
+        auto* year = control<QComboBox>(s.main(), "cboYear");
+        auto items = [](QComboBox* list) {
+            QStringList texts;
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+            return texts;
+        };
+        QCOMPARE(items(month), Months);
+        QStringList days;
+        for (int d = 1; d <= 31; ++d)
+            days << QString::number(d);
+        QCOMPARE(items(date), days);
+        QStringList years;
+        for (int y = 1930; y <= 2030; ++y)
+            years << QString::number(y);
+        QCOMPARE(items(year), years);
+        QCOMPARE(year->findText(QStringLiteral("1929")), -1);
+        QCOMPARE(year->findText(QStringLiteral("2031")), -1);
+
+        // The day list does not follow the month.
+        month->setCurrentIndex(1);
+        QCOMPARE(items(date), days);
+        month->setCurrentIndex(3);
+        QCOMPARE(date->count(), 31);
+
+        for (QComboBox* list : {month, date, year})
+            QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
+    }
+
+    void freshWindow_menus()
+    {
+        Session s;
+        const QStringList expected = {"mnuFile &File",
+                                      "  mnuCalculate Get My Tibetan &Astrology Result",
+                                      "  mnuSep3 -",
+                                      "  mnuExit E&xit",
+                                      "mnuHelp &Help",
+                                      "  mnuOnline &Online Help",
+                                      "  mnuVisit &Visit Us Online",
+                                      "  mnuSep1 -",
+                                      "  mnuUpdate Check for Software &Update",
+                                      "  mnuSep2 -",
+                                      "  mnuAbout &About Software",
+                                      "mnuDonate &Donate"};
+        QCOMPARE(menuTree(s.main()), expected);
+        QCOMPARE(control<QPushButton>(s.main(), "cmdCalculate")->text(), QStringLiteral("Get My Tibetan &Astrology Result"));
+        QCOMPARE(control<QPushButton>(s.main(), "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Reading"));
+        QVERIFY(s.main()->coBrandLabel()->text().startsWith(QLatin1String("Co-brand this software for your site.")));
+        QVERIFY(s.main()->fullBrandLabel()->text().startsWith(QLatin1String("Home Business Opportunity.")));
+        QCOMPARE(s.main()->coBrandLabel()->geometry(), s.main()->fullBrandLabel()->geometry());
+    }
+
+    void freshWindow_makeMoneyCannotBeChosen()
+    {
+        Session s;
+        auto* makeMoney = control<QAction>(s.main(), "mnuMakeMoney");
+        QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
+        QVERIFY(!makeMoney->isEnabled());
+        QMenuBar* bar = s.main()->menuBar();
+        QVERIFY(!bar->actions().contains(makeMoney));  // not shown at all
+        makeMoney->trigger();
+        QVERIFY(s.platform.openedUrls.isEmpty());
+
+        // A click on an item that is switched on does reach it.
+        auto* donate = control<QAction>(s.main(), "mnuDonate");
+        const QPoint donateAt = bar->mapTo(s.main(), bar->actionGeometry(donate).center());
+        QTest::mouseClick(s.main()->windowHandle(), Qt::LeftButton, {}, donateAt);
+        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("donate")});
+    }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("Label14") << "Label14"
+                                 << "home-page";
+        QTest::newRow("promo box (lblFullBrand in front)") << "lblFullBrand"
+                                                           << "fully-branded";
+        QTest::newRow("mnuOnline") << "mnuOnline"
+                                   << "help-web-page";
+        QTest::newRow("mnuVisit") << "mnuVisit"
+                                  << "home-page";
+        QTest::newRow("mnuUpdate") << "mnuUpdate"
+                                   << "download-web-page";
+        QTest::newRow("mnuDonate") << "mnuDonate"
+                                   << "donate";
+    }
+    void links()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, pageKey);
+        Session s;
+        if (source.startsWith(QLatin1String("mnu")))
+            control<QAction>(s.main(), qPrintable(source))->trigger();
+        else
+            clickOnTop(control<QWidget>(s.main(), qPrintable(source)));
+        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress(pageKey)});
+        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.main());
+        QVERIFY(s.main()->isVisible());
+    }
+
+    void promoBox_cobrandInFrontOpensCobrand()
+    {
+        Session s;
+        s.main()->coBrandLabel()->raise();
+        QCOMPARE(widgetOnTopAt(s.main()->fullBrandLabel()), static_cast<QWidget*>(s.main()->coBrandLabel()));
+        clickOnTop(s.main()->fullBrandLabel());
+        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("co-brand")});
+    }
+
+    // ---- checks of the entries, through the button and through the File menu ----
+
+    void validation_data()
+    {
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Sex>("sex");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("message");  // empty: accepted
+        QTest::addColumn<Platform::Icon>("icon");
+
+        const QString name = QStringLiteral("Please Enter Your Name");
+        const QString sex = QStringLiteral("Please Select Your Sex");
+        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        const auto critical = Platform::Icon::Critical;
+        const auto info = Platform::Icon::Information;
+        struct Row
+        {
+            const char* tag;
+            const char* name;
+            Sex sex;
+            int month, day, year;
+            QString message;
+            Platform::Icon icon;
+        };
+        const Row rows[] = {
+            {"defaults: empty name and no sex", "", NoSex, 0, 1, 1930, name, critical},
+            {"blanks-only name", "     ", Female, 0, 1, 1930, name, critical},
+            {"empty name before a wrong date", "", NoSex, 1, 31, 1999, name, critical},
+            {"no sex", "Anna", NoSex, 0, 1, 1930, sex, critical},
+            {"no sex before a wrong date", "Anna", NoSex, 3, 31, 1984, sex, critical},
+            {"defaults with name and sex", "Anna", Male, 0, 1, 1930, {}, info},
+            {"29 Feb 2000", "Anna", Female, 1, 29, 2000, {}, info},
+            {"29 Feb 1932", "Anna", Female, 1, 29, 1932, {}, info},
+            {"29 Feb 2028", "Anna", Male, 1, 29, 2028, {}, info},
+            {"28 Feb 1999", "Anna", Female, 1, 28, 1999, {}, info},
+            {"29 Feb 1999", "Anna", Female, 1, 29, 1999, february, info},
+            {"29 Feb 1930", "Anna", Female, 1, 29, 1930, february, info},
+            {"29 Feb 2030", "Anna", Female, 1, 29, 2030, february, info},
+            {"30 Feb 2000", "Anna", Female, 1, 30, 2000, february, info},
+            {"31 Feb 2000", "Anna", Female, 1, 31, 2000, february, info},
+            {"30 Feb 1931", "Anna", Male, 1, 30, 1931, february, info},
+            {"31 Feb 1999", "Anna", Male, 1, 31, 1999, february, info},
+            {"31 Apr", "Anna", Female, 3, 31, 1984, thirty, info},
+            {"31 Jun", "Anna", Female, 5, 31, 2000, thirty, info},
+            {"31 Sep", "Anna", Female, 8, 31, 1930, thirty, info},
+            {"31 Nov", "Anna", Female, 10, 31, 2030, thirty, info},
+            {"30 Apr", "Anna", Female, 3, 30, 1984, {}, info},
+            {"30 Nov", "Anna", Female, 10, 30, 1984, {}, info},
+            {"31 Mar", "Anna", Female, 2, 31, 1984, {}, info},
+            {"31 Dec 2030", "Anna", Male, 11, 31, 2030, {}, info},
+        };
+        for (Trigger trigger : {Trigger::Button, Trigger::Menu}) {
+            for (const Row& row : rows) {
+                const QString tag = (trigger == Trigger::Button ? QStringLiteral("button: ") : QStringLiteral("menu: "))
+                                    + QLatin1String(row.tag);
+                QTest::newRow(qPrintable(tag)) << trigger << QString::fromLatin1(row.name) << row.sex << row.month
+                                               << row.day << row.year << row.message << row.icon;
+            }
+        }
+    }
+    void validation()
+    {
+        QFETCH(Trigger, trigger);
+        QFETCH(QString, name);
+        QFETCH(Sex, sex);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+        QFETCH(Platform::Icon, icon);
+
+        Session s;
+        const BirthData before = person(QStringLiteral("Earlier"), QStringLiteral("Male"), 9, QStringLiteral("May"), 1950);
+        s.app.birthData() = before;
+        s.enter(name, sex, month, day, year);
+        QPointer<MainWindow> main = s.main();
+        s.calculate(trigger);
+
+        if (message.isEmpty()) {
+            QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+            QVERIFY(!main);
+            verifyOnlyResultWindow(s);
+            return;
+        }
+        QCOMPARE(s.platform.messageTexts(), QStringList{message});
+        QCOMPARE(s.platform.messages.first().icon, icon);
+        QCOMPARE(s.platform.messages.first().buttons, Platform::Buttons::Ok);
+        // Nothing stored, no window changed, the entries stay for correction.
+        QVERIFY(main);
+        QVERIFY(main->isVisible());
+        QVERIFY(!s.app.resultWindow());
+        compareBirthData(s.app.birthData(), before);
+        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), name);
+        QCOMPARE(control<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
+        QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
+    }
+
+    // ---- storing the entries ----
+
+    void calculate_storesBirthData_data()
+    {
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Sex>("sex");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("storedName");
+        QTest::addColumn<QString>("storedSex");
+        QTest::newRow("outer blanks trimmed, inner kept") << Trigger::Button << "   Anna  Maria   " << Female << 2 << 7
+                                                          << 1984 << "Anna  Maria"
+                                                          << "Female";
+        QTest::newRow("male, last entries") << Trigger::Button << "Tom" << Male << 11 << 31 << 2030 << "Tom"
+                                            << "Male";
+        QTest::newRow("menu, first entries") << Trigger::Menu << " Li " << Female << 0 << 1 << 1930 << "Li"
+                                             << "Female";
+        QTest::newRow("menu, 29 Feb") << Trigger::Menu << "Zoe" << Male << 1 << 29 << 2000 << "Zoe"
+                                      << "Male";
+    }
+    void calculate_storesBirthData()
+    {
+        QFETCH(Trigger, trigger);
+        QFETCH(QString, typed);
+        QFETCH(Sex, sex);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, storedName);
+        QFETCH(QString, storedSex);
+
+        Session s;
+        s.app.birthData() = person(QStringLiteral("Earlier"), QStringLiteral("Male"), 9, QStringLiteral("May"), 1950);
+        s.enter(typed, sex, month, day, year);
+        s.calculate(trigger);
+        const BirthData expected = person(storedName, storedSex, day, Months.at(month), year);
+        compareBirthData(s.app.birthData(), expected);
+        Reading reading;
+        ComputeReading(expected, reading);
+        compareReadings(s.app.reading(), reading);
+        verifyOnlyResultWindow(s);
+    }
+
+    void calculate_twiceInARunOverwritesEveryField()
+    {
+        Session s;
+        s.enter(QStringLiteral("First Person"), Male, 11, 31, 2030);
+        s.calculate(Trigger::Button);
+        control<QPushButton>(s.app.resultWindow(), "cmdBack")->click();
+        processDeletes();
+        QVERIFY(s.main());
+        s.enter(QStringLiteral("B"), Female, 0, 1, 1930);
+        s.calculate(Trigger::Menu);
+        compareBirthData(s.app.birthData(), person("B", "Female", 1, "January", 1930));
+        verifyOnlyResultWindow(s);
+    }
+
+    void lateClickWhileADialogIsUp_doesNothing()
+    {
+        // An access key's click arrives from a timer, possibly while a dialog of the same
+        // window runs; calculating then would delete the window under that dialog.
+        Session s;
+        QPointer<MainWindow> main = s.main();
+        s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
+        s.platform.duringDialog = [&] {
+            control<QPushButton>(main, "cmdCalculate")->click();
+            control<QPushButton>(main, "cmdOpen")->click();
+            processDeletes();
+        };
+        control<QPushButton>(main, "cmdOpen")->click();  // its file dialog is cancelled
+        processDeletes();
+        QVERIFY(main);
+        QCOMPARE(s.platform.fileDialogs.size(), 1);
+        QVERIFY(!s.app.resultWindow());
+        QVERIFY(s.app.birthData().name.isEmpty());
+        // Once the dialog is gone, the same click works.
+        control<QPushButton>(main, "cmdCalculate")->click();
+        QVERIFY(s.app.resultWindow());
+    }
+
+    // ---- closing ----
+
+    void closing_showsSupportScreen_data()
+    {
+        QTest::addColumn<bool>("viaMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("mnuExit") << true;
+    }
+    void closing_showsSupportScreen()
+    {
+        QFETCH(bool, viaMenu);
+        Session s;
+        QPointer<MainWindow> main = s.main();
+        s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
+        if (viaMenu)
+            control<QAction>(main, "mnuExit")->trigger();
+        else
+            QVERIFY(main->close());
+        processDeletes();
+        QVERIFY(!main);
+        QVERIFY(!s.app.resultWindow());
+        QVERIFY(s.app.supportScreen());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{s.app.supportScreen()});
+        QCOMPARE(s.platform.exits, 0);
+        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(s.app.birthData().name.isEmpty());  // closing stores nothing
+    }
+
+    // ---- reopening a saved reading ----
+
+    void reopen_dialogSettings()
+    {
+        Session s;
+        QTest::mouseClick(control<QPushButton>(s.main(), "cmdOpen"), Qt::LeftButton);
+        QCOMPARE(s.platform.fileDialogs.size(), 1);
+        const Platform::FileDialog& dialog = s.platform.fileDialogs.first();
+        QCOMPARE(dialog.mode, Platform::FileDialog::Mode::Open);
+        QCOMPARE(dialog.title, QStringLiteral("Select the source file"));
+        QVERIFY2(dialog.filter.contains(QLatin1String("(*.tib)")), qPrintable(dialog.filter));
+        QCOMPARE(dialog.defaultSuffix, QStringLiteral("tib"));
+        QVERIFY(!dialog.refuseReadOnly);  // opening only reads the file
+        QVERIFY(!dialog.confirmOverwrite);
+    }
+
+    void reopen_cancelChangesNothing()
+    {
+        Session s;
+        s.enter(QStringLiteral("Typed"), Male, 4, 5, 1960);
+        QPointer<MainWindow> main = s.main();
+        s.reopen(QString());
+        QCOMPARE(s.platform.fileDialogs.size(), 1);
+        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(main);
+        QVERIFY(!s.app.resultWindow());
+        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("Typed"));
+        QVERIFY(control<QRadioButton>(main, "optMale")->isChecked());
+        QCOMPARE(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("May"));
+        QCOMPARE(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1960"));
+        QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
+        QVERIFY(s.app.birthData().name.isEmpty());
+    }
+
+    void reopen_pathCheck_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("x.atib: no dot needed") << "x.atib" << true;
+        QTest::newRow("annatib") << "annatib" << true;
+        QTest::newRow("anna.tib") << "anna.tib" << true;
+        QTest::newRow("upper case TIB") << "anna.TIB" << false;
+        QTest::newRow("mixed case Tib") << "anna.Tib" << false;
+        QTest::newRow("tib not at the end") << "anna.tib.bak" << false;
+        QTest::newRow("other extension") << "anna.txt" << false;
+    }
+    void reopen_pathCheck()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(fileName);
+        const BirthData anna = person("Anna", "Female", 7, "March", 1984);
+        QVERIFY(ReadingFile::write(path, anna));
+
+        Session s;
+        QPointer<MainWindow> main = s.main();
+        s.reopen(path);
+        if (accepted) {
+            QVERIFY(s.platform.messages.isEmpty());
+            compareBirthData(s.app.birthData(), anna);
+            verifyOnlyResultWindow(s);
+            return;
+        }
+        QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+        QCOMPARE(s.platform.messages.first().icon, Platform::Icon::Critical);
+        QCOMPARE(s.platform.messages.first().buttons, Platform::Buttons::Ok);
+        QVERIFY(main);
+        verifyDefaults(main);  // nothing read into the entries
+        QVERIFY(!s.app.resultWindow());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
+    }
+
+    void reopen_savedFileGivesSameReading_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("sex");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("year");
+        QTest::newRow("Anna") << "Anna"
+                              << "Female" << 7 << "March" << 1984;
+        QTest::newRow("male, two words") << "Tom Smith"
+                                         << "Male" << 31 << "December" << 2030;
+        QTest::newRow("first entries") << "Li"
+                                       << "Male" << 1 << "January" << 1930;
+        QTest::newRow("29 Feb") << QString::fromUtf16(u"Jos\u00e9")
+                                << "Female" << 29 << "February" << 1932;
+    }
+    void reopen_savedFileGivesSameReading()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, sex);
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(int, year);
+        const BirthData saved = person(name, sex, day, month, year);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("saved.tib");
+        QVERIFY(ReadingFile::write(path, saved));
+        Reading expected;
+        ComputeReading(saved, expected);
+
+        Session s;
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        compareBirthData(s.app.birthData(), saved);
+        compareReadings(s.app.reading(), expected);
+        verifyOnlyResultWindow(s);
+    }
+
+    void reopen_longestNameComesBackWhole()
+    {
+        // As long as the name field allows, every character one the file keeps as the
+        // longest reference there is ("&#29579;", eight bytes).
+        Session s;
+        const int longest = control<QLineEdit>(s.main(), "txtName")->maxLength();
+        const BirthData saved = person(QString(longest, QChar(0x738B)), "Female", 7, "March", 1984);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("long.tib");
+        QVERIFY(ReadingFile::write(path, saved));
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        QCOMPARE(s.app.birthData().name.size(), longest);
+        compareBirthData(s.app.birthData(), saved);
+    }
+
+    void reopen_linesFillTheEntries_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("storedSex");
+        QTest::addColumn<int>("storedDay");
+        QTest::addColumn<QString>("storedMonth");
+        QTest::addColumn<int>("storedYear");
+        const QByteArray anna = ReadingFile::contentFor(person("Anna", "Female", 7, "March", 1984));
+        QTest::newRow("four lines keep the year 1930")
+            << anna.left(anna.lastIndexOf("\r\n", anna.size() - 3) + 2) << "Female" << 7 << "March" << 1930;
+        QTest::newRow("'male' selects Female")
+            << readingFileBytes({"Bob", "male", "5", "May", "1990"}) << "Female" << 5 << "May" << 1990;
+        QTest::newRow("'Male' selects Male")
+            << readingFileBytes({"Bob", "Male", "5", "May", "1990"}) << "Male" << 5 << "May" << 1990;
+        QTest::newRow("unknown day, month, year keep the defaults")
+            << readingFileBytes({"Bob", "Male", "32", "Smarch", "2031"}) << "Male" << 1 << "January" << 1930;
+        QTest::newRow("a sixth line is not read")
+            << readingFileBytes({"Bob", "Male", "5", "May", "1990", "garbage"}) << "Male" << 5 << "May" << 1990;
+        QTest::newRow("lines without CR")
+            << QByteArray(scrambleText("Bob") + "\n" + scrambleText("Male") + "\n" + scrambleText("5") + "\n"
+                          + scrambleText("May") + "\n" + scrambleText("1990"))
+            << "Male" << 5 << "May" << 1990;
+    }
+    void reopen_linesFillTheEntries()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, storedSex);
+        QFETCH(int, storedDay);
+        QFETCH(QString, storedMonth);
+        QFETCH(int, storedYear);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("r.tib");
+        QVERIFY(writeBytes(path, content));
+
+        Session s;
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        QCOMPARE(s.app.birthData().sex, storedSex);
+        QCOMPARE(int(s.app.birthData().day), storedDay);
+        QCOMPARE(s.app.birthData().month, storedMonth);
+        QCOMPARE(int(s.app.birthData().year), storedYear);
+        verifyOnlyResultWindow(s);
+    }
+
+    void reopen_translatedCaptionsKeepTheStoredValues()
+    {
+        MarkingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bob.tib");
+        const BirthData bob = person("Bob", "Male", 5, "May", 1990);
+        QVERIFY(ReadingFile::write(path, bob));
+
+        Session s;
+        QCOMPARE(control<QComboBox>(s.main(), "cboMonth")->itemText(4), QStringLiteral("[May]"));
+        QCOMPARE(control<QRadioButton>(s.main(), "optMale")->text(), QStringLiteral("[Male]"));
+        s.reopen(path);
+        QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
+        compareBirthData(s.app.birthData(), bob);
+    }
+
+    void reopen_emptyNameLine()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("noname.tib");
+        QVERIFY(writeBytes(path, readingFileBytes({"", "Male", "7", "March", "1984"})));
+
+        Session s;
+        QPointer<MainWindow> main = s.main();
+        s.reopen(path);
+        QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        QCOMPARE(s.platform.messages.first().icon, Platform::Icon::Critical);
+        // The entries were filled in before the check.
+        QVERIFY(main);
+        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), QString());
+        QVERIFY(control<QRadioButton>(main, "optMale")->isChecked());
+        QCOMPARE(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("7"));
+        QCOMPARE(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("March"));
+        QCOMPARE(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1984"));
+        QVERIFY(!s.app.resultWindow());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
+        QVERIFY(s.app.birthData().name.isEmpty());
+    }
+
+    void reopen_unreadablePathsNeverCrash_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readsAsEmpty");
+        QTest::newRow("directory") << "directory" << true;
+        QTest::newRow("missing file") << "missing" << true;
+        QTest::newRow("empty file") << "empty" << true;
+        QTest::newRow("fifo") << "fifo" << true;
+        QTest::newRow("binary bytes") << "binary" << false;
+        QTest::newRow("one long line") << "long" << false;
+        QTest::newRow("lone CRs") << "crs" << false;
+    }
+    void reopen_unreadablePathsNeverCrash()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, readsAsEmpty);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("case.tib"));
+        if (kind == QLatin1String("directory")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.tib")));
+        } else if (kind == QLatin1String("empty")) {
+            QVERIFY(writeBytes(path, {}));
+        } else if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("binary")) {
+            QByteArray bytes;
+            for (int round = 0; round < 4; ++round) {
+                for (int b = 0; b < 256; ++b)
+                    bytes += char((b * 37 + round * 11) & 0xff);
+            }
+            QVERIFY(writeBytes(path, bytes));
+        } else if (kind == QLatin1String("long")) {
+            QVERIFY(writeBytes(path, QByteArray(2 * 1024 * 1024, 'x')));
+        } else if (kind == QLatin1String("crs")) {
+            QVERIFY(writeBytes(path, scrambleText("Anna") + "\r" + scrambleText("Male") + "\r\r\r"));
+        }
+
+        Session s;
+        s.reopen(path);
+        const QList<QWidget*> windows = visibleWindows();
+        QCOMPARE(windows.size(), 1);
+        if (readsAsEmpty) {
+            QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+            QVERIFY(s.main());
+            QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
+            QVERIFY(control<QRadioButton>(s.main(), "optFemale")->isChecked());
+            return;
+        }
+        // Whatever the bytes say: either the check refused it on the main window or a
+        // reading is shown.
+        if (s.app.resultWindow()) {
+            QVERIFY(s.platform.messages.isEmpty());
+            QCOMPARE(windows.first(), static_cast<QWidget*>(s.app.resultWindow()));
+        } else {
+            QCOMPARE(s.platform.messages.size(), 1);
+            QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
+        }
+    }
+
+    void reopen_leavesSupportScreenHidden()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("anna.tib");
+        QVERIFY(ReadingFile::write(path, person("Anna", "Female", 7, "March", 1984)));
+        Session s;
+        s.reopen(path);
+        QVERIFY(s.app.supportScreen());
+        QVERIFY(!s.app.supportScreen()->isVisible());
+        QCOMPARE(s.platform.exits, 0);
+    }
+
+    // ---- back from the result window ----
+
+    void back_showsFreshMainWindow()
+    {
+        Session s;
+        s.main()->coBrandLabel()->raise();  // as a start-up draw may have left it
+        s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
+        s.calculate(Trigger::Button);
+        QVERIFY(s.app.resultWindow());
+        QTest::mouseClick(control<QPushButton>(s.app.resultWindow(), "cmdBack"), Qt::LeftButton);
+        processDeletes();
+        QVERIFY(!s.app.resultWindow());
+        QVERIFY(s.main());
+        verifyDefaults(s.main());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{s.main()});
+        QVERIFY(!s.app.supportScreen()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

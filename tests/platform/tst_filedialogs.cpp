@@ -1,0 +1,203 @@
+// The real Open and Save dialogs, with the settings the program's commands give them:
+// which typed names they hand back, and which they refuse or ask about first.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "platform/QtPlatform.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ReportWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace GuiTest;
+
+namespace {
+
+// The settings that "Save" on the report window gives its dialog.
+Platform::FileDialog saveSettings()
+{
+    FakePlatform fake;
+    Application app{fake};
+    ReportWindow report(app, nullptr);
+    QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+    return fake.fileDialogs.value(0);
+}
+
+// The settings that "Open Previously Saved Reading" gives its dialog.
+Platform::FileDialog openSettings()
+{
+    FakePlatform fake;
+    Application app{fake};
+    app.showMainWindow();
+    QTest::mouseClick(control<QPushButton>(app.mainWindow(), "cmdOpen"), Qt::LeftButton);
+    return fake.fileDialogs.value(0);
+}
+
+// Works a real dialog as a user would: types each name in turn and presses Enter,
+// answers each question with the next answer, and cancels once no name is left.
+struct DialogRun
+{
+    QStringList names;
+    QList<QMessageBox::StandardButton> answers;
+    QStringList messages;  // the texts of the message boxes that came up
+
+
+    QString run(const Platform::FileDialog& settings)
+    {
+        QObject running;  // takes the steps not yet taken along when it goes
+        m_running = &running;
+        nextStep();
+        QtPlatform platform;
+        return platform.chooseFile(nullptr, settings);
+    }
+
+private:
+    // Each step on a timer of its own: a step may open a message box, whose event
+    // loop must run the next step.
+    void nextStep() { QTimer::singleShot(5, m_running, [this] { step(); }); }
+
+    void step()
+    {
+        nextStep();
+        QWidget* top = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(top)) {
+            messages << box->text();
+            const bool question = box->standardButtons() & QMessageBox::Yes;
+            const QMessageBox::StandardButton answer =
+                question ? (answers.isEmpty() ? QMessageBox::No : answers.takeFirst()) : QMessageBox::Ok;
+            box->button(answer)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(top)) {
+            if (names.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!nameEdit) {
+                dialog->reject();
+                return;
+            }
+            nameEdit->setText(names.takeFirst());
+            QTest::keyClick(nameEdit, Qt::Key_Return);
+        }
+    }
+
+    QObject* m_running = nullptr;
+};
+
+void writeFile(const QString& path, QFileDevice::Permissions permissions = {})
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("earlier\r\n");
+    file.close();
+    if (permissions)
+        QVERIFY(file.setPermissions(permissions));
+}
+
+} // namespace
+
+class TestFileDialogs : public QObject
+{
+    Q_OBJECT
+private slots:
+    void save_nameAlwaysEndsInTib_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "anna"
+                                      << "anna.tib";
+        QTest::newRow("a dot in the name") << "J. Smith"
+                                           << "J. Smith.tib";
+        QTest::newRow("already .tib") << "anna.tib"
+                                      << "anna.tib";
+        QTest::newRow("upper-case TIB") << "anna.TIB"
+                                        << "anna.TIB.tib";
+        QTest::newRow("tib without its dot") << "x.atib"
+                                             << "x.atib.tib";
+    }
+    void save_nameAlwaysEndsInTib()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        DialogRun dialog;
+        dialog.names = {dir.filePath(typed)};
+        QCOMPARE(dialog.run(saveSettings()), dir.filePath(saved));
+        QCOMPARE(dialog.messages, QStringList());
+    }
+
+    void save_missingFolderIsRefused()
+    {
+        QTemporaryDir dir;
+        DialogRun dialog;
+        dialog.names = {dir.filePath("nodir/x"), dir.filePath("x")};
+        QCOMPARE(dialog.run(saveSettings()), dir.filePath("x.tib"));
+        QCOMPARE(dialog.messages.size(), 1);
+        QVERIFY2(dialog.messages.first().contains(dir.filePath("nodir")), qPrintable(dialog.messages.first()));
+    }
+
+    void readOnly_refusedBySaveOnly_data()
+    {
+        QTest::addColumn<bool>("saving");
+        QTest::newRow("save") << true;
+        QTest::newRow("open") << false;
+    }
+    void readOnly_refusedBySaveOnly()
+    {
+        // Opening only reads the file; saving must not choose a file or folder it
+        // cannot write.
+        QFETCH(bool, saving);
+        QTemporaryDir dir;
+        const QString readOnly = dir.filePath("readonly.tib");
+        writeFile(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        DialogRun dialog;
+        dialog.names = {readOnly};
+        const QString chosen = dialog.run(saving ? saveSettings() : openSettings());
+        if (!saving) {
+            QCOMPARE(chosen, readOnly);
+            QCOMPARE(dialog.messages, QStringList());
+            return;
+        }
+        QCOMPARE(chosen, QString());
+        QCOMPARE(dialog.messages.size(), 1);
+        QVERIFY2(dialog.messages.first().contains(QLatin1String("read-only")), qPrintable(dialog.messages.first()));
+
+        // A new name in a read-only folder.
+        const QString folder = dir.filePath("folder");
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        DialogRun intoFolder;
+        intoFolder.names = {folder + "/new"};
+        QCOMPARE(intoFolder.run(saveSettings()), QString());
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QCOMPARE(intoFolder.messages.size(), 1);
+    }
+
+    void save_replacingAsksAboutTheSavedName()
+    {
+        // "J. Smith" is saved as "J. Smith.tib", so that is the file the question is about.
+        QTemporaryDir dir;
+        const QString existing = dir.filePath("J. Smith.tib");
+        writeFile(existing);
+        DialogRun dialog;
+        dialog.names = {dir.filePath("J. Smith"), dir.filePath("J. Smith")};
+        dialog.answers = {QMessageBox::No, QMessageBox::Yes};
+        QCOMPARE(dialog.run(saveSettings()), existing);
+        QCOMPARE(dialog.messages.size(), 2);
+        QVERIFY2(dialog.messages.first().contains(QLatin1String("J. Smith.tib")), qPrintable(dialog.messages.first()));
+        QCOMPARE(dialog.messages.last(), dialog.messages.first());
+    }
+};
+
+QTEST_MAIN(TestFileDialogs)
+#include "tst_filedialogs.moc"

@@ -1,0 +1,178 @@
+// The real platform layer where it can be checked offscreen: the random numbers, a
+// missing print module and the settings store on disk.
+#include "files/Scramble.h"
+#include "platform/QtPlatform.h"
+#include "testlib/GuiTestHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace GuiTest;
+
+namespace {
+
+QByteArray fileContent(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestQtPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+private slots:
+    // The print module is looked for beside the program; the test programs have none.
+    void printDocument_withoutPrintModule_printsNothing()
+    {
+        QtPlatform platform;
+        QTextDocument document(QStringLiteral("report"));
+        QTest::ignoreMessage(QtWarningMsg, "printing is not available: libzarvo-print.so was not found");
+        QVERIFY(!platform.printDocument(document));
+        QVERIFY(!platform.printDocument(document));  // asked once per run
+    }
+
+
+    void qtPlatform_randomStaysBelowOne()
+    {
+        QtPlatform platform;
+        float lowest = 1.0f;
+        float highest = 0.0f;
+        for (int i = 0; i < 200000; ++i) {
+            const float r = platform.nextRandom();
+            QVERIFY(r >= 0.0f);
+            QVERIFY(r < 1.0f);
+            lowest = std::min(lowest, r);
+            highest = std::max(highest, r);
+        }
+        QVERIFY(lowest < 0.001f);
+        QVERIFY(highest > 0.999f);
+    }
+
+    // ---- the settings store on disk ----
+
+    void qtPlatform_settingsStore()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldHome); });
+
+        const QString path = QtPlatform::settingsFilePath();
+        QVERIFY2(path.startsWith(home.path() + u'/'), qPrintable(path));
+        const QString baseName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        QVERIFY2(QFileInfo(path).fileName().contains(baseName), qPrintable(path));
+
+        QtPlatform platform;
+        QCOMPARE(platform.readSetting("Duration"), QString());
+        platform.writeSetting("Duration", "12/7/26");
+        QCOMPARE(platform.readSetting("Duration"), QStringLiteral("12/7/26"));
+        platform.writeSetting("Duration", "1/30/27");
+        QCOMPARE(platform.readSetting("Duration"), QStringLiteral("1/30/27"));
+        QCOMPARE(platform.readSetting("NeverWritten"), QString());
+        QCOMPARE(platform.readSetting("duration"), QString());
+
+        const QByteArray onDisk = fileContent(path);
+        QVERIFY2(!onDisk.isEmpty(), qPrintable(path));
+        QVERIFY(onDisk.contains("[Settings]"));
+        QVERIFY2(!onDisk.contains("Duration"), onDisk.constData());
+        QVERIFY2(!onDisk.contains("1/30/27"), onDisk.constData());
+
+        // A second QtPlatform (the next start) reads what the first wrote.
+        QtPlatform nextStart;
+        QCOMPARE(nextStart.readSetting("Duration"), QStringLiteral("1/30/27"));
+    }
+
+    void qtPlatform_settingsOfAnotherExecutableStayApart()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldHome); });
+
+        const QString path = QtPlatform::settingsFilePath();
+        const QString folder = QFileInfo(path).absolutePath();
+        QVERIFY(QDir().mkpath(folder));
+        // The store of a copy of the program under another name.
+        const QString otherPath = folder + QStringLiteral("/zarvo-copy.ini");
+        QVERIFY(otherPath != path);
+        {
+            QSettings other(otherPath, QSettings::IniFormat);
+            other.beginGroup("Settings");
+            other.setValue(scrambleForSettings("Duration"), scrambleForSettings("1/1/20"));
+        }
+        QtPlatform platform;
+        QCOMPARE(platform.readSetting("Duration"), QString());
+        platform.writeSetting("Duration", "12/7/26");
+        QSettings other(otherPath, QSettings::IniFormat);
+        other.beginGroup("Settings");
+        QCOMPARE(unscrambleFromSettings(other.value(scrambleForSettings("Duration")).toString()),
+                 QStringLiteral("1/1/20"));
+    }
+
+    void qtPlatform_settingsStoreSurvivesBadFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("corrupt file") << "corrupt";
+        QTest::newRow("folder where the file should be") << "folder";
+        QTest::newRow("config home is a file") << "homeIsFile";
+        QTest::newRow("read-only folder") << "readOnly";
+    }
+    void qtPlatform_settingsStoreSurvivesBadFiles()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir home;
+        QString configHome = home.path();
+        if (kind == QLatin1String("homeIsFile")) {
+            configHome = home.filePath("plain-file");
+            QFile file(configHome);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("x");
+        }
+        const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome));
+        auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldHome); });
+
+        const QString path = QtPlatform::settingsFilePath();
+        const QString folder = QFileInfo(path).absolutePath();
+        if (kind == QLatin1String("corrupt")) {
+            QVERIFY(QDir().mkpath(folder));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QByteArray junk("[Settings\n=\n\0\xff\xfe[[[]]]\n");
+            for (int i = 0; i < 2000; ++i)
+                junk += char((i * 131) & 0xff);
+            file.write(junk);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("readOnly")) {
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        }
+        auto unlock = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+
+        QtPlatform platform;
+        QCOMPARE(platform.readSetting("NeverWritten"), QString());
+        const QString before = platform.readSetting("Duration");
+        platform.writeSetting("Duration", "12/7/26");
+        const QString after = platform.readSetting("Duration");
+        if (kind == QLatin1String("corrupt"))
+            QCOMPARE(after, QStringLiteral("12/7/26"));  // the store is rewritten
+        else
+            QVERIFY(after == before || after == QLatin1String("12/7/26"));
+    }
+};
+
+QTEST_MAIN(TestQtPlatform)
+#include "tst_qtplatform.moc"

@@ -1,0 +1,99 @@
+#pragma once
+
+// Small helpers shared by the widget tests in tests/gui.
+
+#include "engine/BirthData.h"
+#include "platform/WebAddress.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QList>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+namespace GuiTest {
+
+// The child of parent called name, of type T; stops the test program if there is none.
+template<class T>
+T* control(QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("control %s not found", name);
+    return found;
+}
+
+// Carries out the deleteLater() calls that are waiting, as the event loop would.
+inline void processDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The top-level windows that are on screen.
+inline QList<QWidget*> visibleWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            windows << window;
+    }
+    return windows;
+}
+
+// The widget that a user sees (and hits) at the centre of target.
+inline QWidget* widgetOnTopAt(QWidget* target)
+{
+    QWidget* window = target->window();
+    return window->childAt(target->mapTo(window, target->rect().center()));
+}
+
+// A click at the centre of target, delivered to the window so that it reaches whatever
+// lies on top there.
+inline void clickOnTop(QWidget* target)
+{
+    QWidget* window = target->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, target->rect().center()));
+}
+
+// The address of the web page that the program opens for key.
+inline QString pageAddress(const QString& key)
+{
+    return WebAddress::siteUrl() + QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php?page=") + key;
+}
+
+// Birth data with every field filled in.
+inline BirthData person(const QString& name, const QString& sex, int day, const QString& month, int year)
+{
+    BirthData data;
+    data.name = name;
+    data.sex = sex;
+    data.day = qint16(day);
+    data.month = month;
+    data.year = qint16(year);
+    return data;
+}
+
+// The menu bar as "name caption" lines, items indented, separators as "name -".
+inline QStringList menuTree(QMainWindow* window)
+{
+    QStringList lines;
+    for (QAction* top : window->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        lines << (menu ? menu->objectName() : top->objectName()) + u' ' + top->text();
+        if (!menu)
+            continue;
+        for (QAction* item : menu->actions())
+            lines << QStringLiteral("  ") + item->objectName() + u' ' + (item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
+    return lines;
+}
+
+} // namespace GuiTest

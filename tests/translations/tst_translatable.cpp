@@ -1,0 +1,265 @@
+// Every text a person sees can be translated. Under a pseudo-translation, made from
+// what lupdate finds in the product code with every entry marked, each window, tab,
+// menu, dialog and message is opened and any visible text without the mark fails:
+// it was written past tr() or hidden from lupdate. The reading's own data (names,
+// sign names, paragraphs) and the promotional texts, which are content of their own,
+// are the only texts allowed through unmarked.
+#include "app/AboutBox.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "app/UpdateReminder.h"
+#include "data/PromoTexts.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ReportWindow.h"
+#include "ui/ResultWindow.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTranslator>
+
+using namespace GuiTest;
+
+namespace {
+
+bool marked(const QString& text)
+{
+    return text.contains(u'\u27e6') && text.contains(u'\u27e7');
+}
+
+// Texts without a letter (numbers, punctuation, blanks) read the same in every language.
+bool hasWords(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+QStringList promoTexts()
+{
+    QStringList texts;
+    for (const char* name : {"forum-invitation", "cobrand", "fullbrand", "about-description", "about-homepage",
+                             "about-business", "nag-0", "nag-1", "nag-2", "nag-3", "nag-catalogue"})
+        texts << PromoTexts::text(name);
+    return texts;
+}
+
+// The texts of one window that a person sees or a screen reader reads, as
+// "objectName: text", for those without the mark. Controls named in data show the
+// reading or what the user typed, and only their texts of their own are skipped; what
+// screen readers say of them is still checked.
+QStringList unmarkedTexts(QWidget* window, const QStringList& data = {})
+{
+    static const QStringList promo = promoTexts();
+    QStringList found;
+    auto check = [&](const QObject* owner, const QString& text) {
+        if (hasWords(text) && !marked(text) && !promo.contains(text))
+            found << owner->objectName() + QStringLiteral(": ") + text;
+    };
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (w->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<QTabBar*>(w->parentWidget()))
+            continue;  // Qt's own parts (scroll bars, viewports, a tab bar's arrows), in Qt's catalogue
+        const bool isData = data.contains(w->objectName());
+        if (w->isWindow())
+            check(w, w->windowTitle());
+        check(w, w->toolTip());
+        check(w, w->accessibleName());
+        check(w, w->accessibleDescription());
+        if (isData)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(w))
+            check(w, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            check(w, button->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            check(w, box->title());
+        else if (auto* edit = qobject_cast<QLineEdit*>(w))
+            check(w, edit->placeholderText());
+        else if (auto* edit = qobject_cast<QTextEdit*>(w))
+            check(w, edit->placeholderText());
+        else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                check(w, tabs->tabText(i));
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                check(w, list->itemText(i));
+        } else if (w->inherits("LinkLabel")) {
+            check(w, w->property("text").toString());
+        }
+    }
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        check(menu, menu->title());
+        for (QAction* action : menu->actions())
+            check(action, action->text());
+    }
+    return found;
+}
+
+QStringList unmarkedMessages(const FakePlatform& platform)
+{
+    QStringList found;
+    for (const FakePlatform::Message& message : platform.messages) {
+        if (!marked(message.text))
+            found << message.text;
+    }
+    for (const Platform::FileDialog& dialog : platform.fileDialogs) {
+        if (!marked(dialog.title))
+            found << dialog.title;
+        if (!marked(dialog.filter))
+            found << dialog.filter;
+    }
+    return found;
+}
+
+} // namespace
+
+// Fails with the texts found, one after the other.
+#define EXPECT_NONE(texts)                                                                   \
+    do {                                                                                    \
+        const QStringList found = (texts);                                                  \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral(" | "))));           \
+    } while (false)
+
+class TestTranslatable : public QObject
+{
+    Q_OBJECT
+    QTranslator m_pseudo;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_pseudo.load(QStringLiteral(ZARVO_PSEUDO_CATALOGUE)), ZARVO_PSEUDO_CATALOGUE);
+        QVERIFY(QCoreApplication::installTranslator(&m_pseudo));
+    }
+
+    void mainWindowAndItsMessages()
+    {
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        MainWindow* main = app.mainWindow();
+        EXPECT_NONE(unmarkedTexts(main, {QStringLiteral("txtName")}));
+
+        // An empty name, then an impossible date, then a reading file that is not one.
+        control<QPushButton>(main, "cmdCalculate")->click();
+        control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Anna"));
+        control<QComboBox>(main, "cboMonth")->setCurrentIndex(1);
+        control<QComboBox>(main, "cboDate")->setCurrentIndex(30);
+        control<QRadioButton>(main, "optFemale")->setChecked(true);
+        control<QPushButton>(main, "cmdCalculate")->click();
+        QTemporaryDir folder;
+        const QString junk = folder.filePath(QStringLiteral("junk.tib"));
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("junk\r\n");
+        file.close();
+        platform.fileAnswers << junk << folder.filePath(QStringLiteral("junk.txt"));
+        control<QPushButton>(main, "cmdOpen")->click();
+        app.showMainWindow();
+        control<QPushButton>(app.mainWindow(), "cmdOpen")->click();  // not a reading file
+        QVERIFY(platform.messages.size() >= 4);
+        EXPECT_NONE(unmarkedMessages(platform));
+        app.quitApplication();
+    }
+
+    void aboutBox()
+    {
+        FakePlatform platform;
+        Application app(platform);
+        AboutBox about(app, nullptr);
+        EXPECT_NONE(unmarkedTexts(&about));
+    }
+
+    void resultAndReportWindows()
+    {
+        FakePlatform platform;
+        Application app(platform);
+        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 20, QStringLiteral("January"), 1984);
+        app.showResultWindow();
+        ResultWindow* result = app.resultWindow();
+        const QStringList data = {"lblTibetanSunSign", "lblTransTibetanName", "lblWesternSunSign", "lblAnimalSunSign",
+                                  "lblElement", "txtWesternSunSign", "txtAnimalSunSign", "txtElement"};
+        EXPECT_NONE(unmarkedTexts(result, data));
+
+        ReportWindow report(app, result);
+        EXPECT_NONE(unmarkedTexts(&report, {QStringLiteral("RTB")}));
+        // The report's captions are translated; its values are the reading.
+        QStringList captions;
+        auto* document = control<QTextEdit>(&report, "RTB")->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.charFormat().fontWeight() == QFont::Bold && !marked(fragment.text()))
+                    captions << fragment.text();
+            }
+        }
+        EXPECT_NONE(captions);
+        platform.hasPrinter = false;
+        control<QPushButton>(&report, "cmdPrint")->click();
+        platform.fileAnswers << QStringLiteral("/nonexistent-folder/anna.tib");
+        control<QPushButton>(&report, "cmdSave")->click();  // fails
+        QVERIFY(!platform.fileDialogs.isEmpty());
+        QCOMPARE(platform.messages.size(), 1);
+        EXPECT_NONE(unmarkedMessages(platform));
+        app.quitApplication();
+    }
+
+    void supportScreenAndItsMessages()
+    {
+        FakePlatform platform;
+        Application app(platform);
+        app.showSupportScreen();
+        SupportScreen* support = app.supportScreen();
+        EXPECT_NONE(unmarkedTexts(support, {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"}));
+        // Submitting an empty form, then one with a blank in an address.
+        support->submit();
+        control<QLineEdit>(support, "txtEmail")->setText(QStringLiteral("a b@example.org"));
+        support->submit();
+        QVERIFY(platform.messages.size() >= 2);
+        EXPECT_NONE(unmarkedMessages(platform));
+        app.quitApplication();
+    }
+
+    void startupMessages()
+    {
+        QTemporaryDir folder;
+        SingleInstance first(folder.filePath(QStringLiteral("zarvo.lock")));
+        QVERIFY(first.acquire());
+        {
+            FakePlatform platform;
+            Application app(platform);
+            SingleInstance second(folder.filePath(QStringLiteral("zarvo.lock")));
+            QVERIFY(!Startup::run(app, second));
+            QCOMPARE(platform.messages.size(), 1);
+            EXPECT_NONE(unmarkedMessages(platform));
+        }
+        FakePlatform platform;
+        Application app(platform);
+        platform.settings.insert(QStringLiteral("Duration"), QStringLiteral("2000-01-01"));
+        platform.answers << Platform::Answer::No;
+        UpdateReminder::checkForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(platform.messages.size(), 1);
+        EXPECT_NONE(unmarkedMessages(platform));
+    }
+};
+
+QTEST_MAIN(TestTranslatable)
+#include "tst_translatable.moc"

@@ -1,0 +1,566 @@
+// The result window: the reading on three stacked pages, its pictures, the clipboard
+// guard of its text boxes, Back and closing, and its links.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "engine/ComputeReading.h"
+#include "platform/QtPlatform.h"
+#include "platform/WebAddress.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ResultWindow.h"
+#include "widgets/GuardedTextEdit.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+using namespace GuiTest;
+
+namespace {
+
+// Anna, female, born on the given date.
+BirthData person(const QString& month, int day, int year)
+{
+    return GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), day, month, year);
+}
+
+// Which of the three pages the user sees: the one on top in the middle of the page area.
+QString pageInFront(ResultWindow* window)
+{
+    QWidget* page1 = control<QWidget>(window, "Picture1");
+    QWidget* client = page1->parentWidget();
+    for (QWidget* w = client->childAt(page1->geometry().center()); w; w = w->parentWidget()) {
+        if (w->objectName().startsWith(QLatin1String("Picture")) && w->parentWidget() == client)
+            return w->objectName();
+    }
+    return QStringLiteral("<none>");
+}
+
+// A mouse move with no button held, straight to the widget (QTest moves the platform
+// cursor for these, which need not reach the widget).
+void hover(QWidget* area, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+}
+
+QStringList pageOrder(QWidget* client)
+{
+    QStringList order;
+    for (QObject* child : client->children()) {
+        if (child->objectName().startsWith(QLatin1String("Picture")))
+            order << child->objectName();
+    }
+    return order;
+}
+
+void clickTab(ResultWindow* window, int index)
+{
+    auto* tabs = control<QTabBar>(window, "TS");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+}
+
+const char* const TextBoxes[] = {"txtWesternSunSign", "txtAnimalSunSign", "txtElement"};
+
+struct Session
+{
+    FakePlatform platform;
+    Application app{platform};
+
+    ResultWindow* open(const BirthData& data)
+    {
+        app.birthData() = data;
+        app.showResultWindow();
+        return app.resultWindow();
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(BirthData)
+
+class TestResultWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        processDeletes();
+        QVERIFY2(visibleWindows().isEmpty(), "a window outlived its test");
+    }
+
+    // ---- the pages and the tab strip ----
+
+    void opening_showsFirstPage()
+    {
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
+        auto* tabs = control<QTabBar>(w, "TS");
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Tibetan Astrology"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Tibetan Sun Sign"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Tibetan Animal Sign"));
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(pageInFront(w), QStringLiteral("Picture1"));
+        // The pages lie exactly over each other: only stacking decides what shows.
+        const QRect place = control<QWidget>(w, "Picture1")->geometry();
+        QCOMPARE(control<QWidget>(w, "Picture2")->geometry(), place);
+        QCOMPARE(control<QWidget>(w, "Picture3")->geometry(), place);
+        for (const char* name : {"Picture1", "Picture2", "Picture3"})
+            QVERIFY(control<QWidget>(w, name)->isVisible());
+    }
+
+    void tabClicks_raiseTheirPage_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("tab 2") << QList<int>{1} << "Picture2";
+        QTest::newRow("tab 3") << QList<int>{2} << "Picture3";
+        QTest::newRow("tab 3, then tab 2") << QList<int>{2, 1} << "Picture2";
+        QTest::newRow("tab 2, then tab 1") << QList<int>{1, 0} << "Picture1";
+        QTest::newRow("tab 3, 2, 1, 3") << QList<int>{2, 1, 0, 2} << "Picture3";
+    }
+    void tabClicks_raiseTheirPage()
+    {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, front);
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        for (int tab : clicks)
+            clickTab(w, tab);
+        QCOMPARE(control<QTabBar>(w, "TS")->currentIndex(), clicks.last());
+        QCOMPARE(pageInFront(w), front);
+        QVERIFY(s.platform.openedUrls.isEmpty());
+    }
+
+    void tabClick_onCurrentTabChangesNothing_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("tab 1 after opening") << 0;
+        QTest::newRow("tab 2") << 1;
+        QTest::newRow("tab 3") << 2;
+    }
+    void tabClick_onCurrentTabChangesNothing()
+    {
+        QFETCH(int, tab);
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        if (tab != 0)
+            clickTab(w, tab);
+        QWidget* client = control<QWidget>(w, "Picture1")->parentWidget();
+        const QStringList order = pageOrder(client);
+        const QString front = pageInFront(w);
+        const QString westernText = control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText();
+        clickTab(w, tab);
+        QCOMPARE(pageOrder(client), order);
+        QCOMPARE(pageInFront(w), front);
+        QCOMPARE(control<QTabBar>(w, "TS")->currentIndex(), tab);
+        QCOMPARE(control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText(), westernText);
+    }
+
+    // ---- what the window shows ----
+
+    void labelsAndTexts_fromReading_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("sunPicture");
+        QTest::addColumn<QString>("animalPicture");
+        QTest::newRow("25 March 1984") << "March" << 25 << 1984 << "pisces"
+                                       << "rat";
+        QTest::newRow("1 January 1930") << "January" << 1 << 1930 << "sagittarius"
+                                        << "horse";
+        QTest::newRow("12 February 2030") << "February" << 12 << 2030 << "aquarius"
+                                          << "dog";
+        QTest::newRow("15 July 1989") << "July" << 15 << 1989 << QString() << "snake";
+    }
+    void labelsAndTexts_fromReading()
+    {
+        QFETCH(QString, month);
+        QFETCH(int, day);
+        QFETCH(int, year);
+        QFETCH(QString, sunPicture);
+        QFETCH(QString, animalPicture);
+        Session s;
+        ResultWindow* w = s.open(person(month, day, year));
+        Reading expected;
+        ComputeReading(person(month, day, year), expected);
+        QVERIFY(!expected.tibetanSunSign.isEmpty());
+
+        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), expected.tibetanSunSign);
+        QCOMPARE(control<QLabel>(w, "lblWesternSunSign")->text(), expected.westernSunSign);
+        QCOMPARE(control<QLabel>(w, "lblTransTibetanName")->text(), expected.tibetanSunSignTranslation);
+        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), expected.animalSign);
+        QCOMPARE(control<QLabel>(w, "lblElement")->text(), expected.element);
+        QCOMPARE(control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText(), expected.westernSunSignText);
+        QCOMPARE(control<GuardedTextEdit>(w, "txtAnimalSunSign")->toPlainText(), expected.animalSignText);
+        QCOMPARE(control<GuardedTextEdit>(w, "txtElement")->toPlainText(), expected.elementText);
+
+        const QString sun = control<PictureBox>(w, "picTibetanSunSign")->picture();
+        const QString animal = control<PictureBox>(w, "picTibetanAnimalSign")->picture();
+        if (!sunPicture.isEmpty())
+            QCOMPARE(sun, QStringLiteral(":/pictures/western/%1.svg").arg(sunPicture));
+        QCOMPARE(animal, QStringLiteral(":/pictures/animal/%1.svg").arg(animalPicture));
+        // The picture belongs to the western sign shown beside it.
+        QCOMPARE(sun, QStringLiteral(":/pictures/western/%1.svg").arg(expected.westernSunSign.toLower()));
+        QCOMPARE(animal, QStringLiteral(":/pictures/animal/%1.svg").arg(expected.animalSign.toLower()));
+
+        for (const char* name : TextBoxes) {
+            auto* box = control<GuardedTextEdit>(w, name);
+            QVERIFY2(box->isReadOnly(), name);
+            QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QVERIFY2(!(box->focusPolicy() & Qt::TabFocus), name);
+        }
+    }
+
+    void noPlaceholderLeft_data()
+    {
+        QTest::addColumn<BirthData>("data");
+        QTest::newRow("a full reading") << person("March", 25, 1984);
+        QTest::newRow("nothing found on a first computation") << person("Smarch", 1, 2031);
+        QTest::newRow("unknown month, known year") << person("march", 1, 1984);
+        QTest::newRow("known month, year 1929") << person("March", 25, 1929);
+    }
+    void noPlaceholderLeft()
+    {
+        QFETCH(BirthData, data);
+        Session s;
+        ResultWindow* w = s.open(data);
+        const QStringList placeholders = {"Tibetan Sun Sign", "Tranlation", "Animal Sun Sign", "Element Name",
+                                          "Western Sun Sign"};
+        for (const char* name :
+             {"lblTibetanSunSign", "lblWesternSunSign", "lblTransTibetanName", "lblAnimalSunSign", "lblElement"}) {
+            const QString text = control<QLabel>(w, name)->text();
+            QVERIFY2(!placeholders.contains(text), qPrintable(QStringLiteral("%1 shows %2").arg(name, text)));
+        }
+        const Reading& reading = s.app.reading();
+        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), reading.tibetanSunSign);
+        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), reading.animalSign);
+        QCOMPARE(control<QLabel>(w, "lblElement")->text(), reading.element);
+        QCOMPARE(control<GuardedTextEdit>(w, "txtElement")->toPlainText(), reading.elementText);
+    }
+
+    // ---- the note on a birth before Losar ----
+
+    void losarNote_data()
+    {
+        QTest::addColumn<BirthData>("data");
+        QTest::addColumn<QString>("note");
+        const QString boar = QStringLiteral("Born before Losar (Tibetan New Year, 3 March 1984): in the traditional "
+                                            "reckoning your year is Water-Boar.");
+        QTest::newRow("20 January 1984") << person("January", 20, 1984) << boar;
+        QTest::newRow("2 March 1984, the day before Losar") << person("March", 2, 1984) << boar;
+        QTest::newRow("3 March 1984, Losar") << person("March", 3, 1984) << QString();
+        QTest::newRow("25 March 1984") << person("March", 25, 1984) << QString();
+        QTest::newRow("1 January 1930, traditional year 1929")
+            << person("January", 1, 1930)
+            << QStringLiteral("Born before Losar (Tibetan New Year, 1 March 1930): in the traditional reckoning "
+                              "your year is Earth-Snake.");
+    }
+    void losarNote()
+    {
+        QFETCH(BirthData, data);
+        QFETCH(QString, note);
+        Session s;
+        ResultWindow* w = s.open(data);
+        clickTab(w, 2);
+        auto* label = control<QLabel>(w, "lblLosarNote");
+        auto* paragraph = control<GuardedTextEdit>(w, "txtAnimalSunSign");
+        if (note.isEmpty()) {
+            QVERIFY(!label->isVisible());
+            // Nothing moves: the paragraph box keeps the rectangle its twins have on the other pages.
+            QCOMPARE(paragraph->geometry(), control<GuardedTextEdit>(w, "txtElement")->geometry());
+            return;
+        }
+        QCOMPARE(label->text(), note);
+        // On the animal page, in full and uncovered, so it is read without hovering.
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->parentWidget(), control<QWidget>(w, "Frame1"));
+        QVERIFY(label->parentWidget()->contentsRect().contains(label->geometry()));
+        QVERIFY(!label->geometry().intersects(paragraph->geometry()));
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        QCOMPARE(widgetOnTopAt(label), label);
+        // In the look of the frame's other texts.
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(128, 255, 128));
+        QCOMPARE(label->font().family(), paragraph->font().family());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(100, 0, 110));
+    }
+
+    void pictures_fallBackToDesignPictures()
+    {
+        Session s;
+        ResultWindow* w = s.open(person("Smarch", 1, 2031));
+        QCOMPARE(s.app.reading().sunSignImage, 0);
+        QCOMPARE(s.app.reading().animalSignImage, 0);
+        QCOMPARE(control<PictureBox>(w, "picTibetanSunSign")->picture(), QStringLiteral(":/pictures/western/aquarius.svg"));
+        QCOMPARE(control<PictureBox>(w, "picTibetanAnimalSign")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
+        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), QString());
+        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), QString());
+        QCOMPARE(control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText(), QString());
+    }
+
+    void pictures_laterOpeningKeepsEarlierStringsButNotPictures()
+    {
+        Session s;
+        s.open(person("March", 25, 1984));
+        s.app.resultWindow()->close();
+        processDeletes();
+        QVERIFY(!s.app.resultWindow());
+        s.app.hideSupportScreen();
+
+        ResultWindow* w = s.open(person("Smarch", 1, 2031));
+        // The strings carry over; the animal picture number is 0 this time, so the design
+        // picture shows, while the earlier sun sign is found again.
+        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), QStringLiteral("Nya"));
+        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), QStringLiteral("Rat"));
+        QCOMPARE(control<QLabel>(w, "lblElement")->text(), QStringLiteral("Wood"));
+        QCOMPARE(control<PictureBox>(w, "picTibetanSunSign")->picture(), QStringLiteral(":/pictures/western/pisces.svg"));
+        QCOMPARE(control<PictureBox>(w, "picTibetanAnimalSign")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
+        QCOMPARE(pageInFront(w), QStringLiteral("Picture1"));
+        QCOMPARE(control<QTabBar>(w, "TS")->currentIndex(), 0);
+    }
+
+    // ---- the clipboard guard ----
+
+    void clipboard_clearedOnOpening()
+    {
+        Session s;
+        s.open(person("March", 25, 1984));
+        QCOMPARE(s.platform.clipboardClears, 3);
+    }
+
+    void clipboard_clearedByMouseOverEachBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("txtElement") << "txtElement" << 0;
+        QTest::newRow("txtWesternSunSign") << "txtWesternSunSign" << 1;
+        QTest::newRow("txtAnimalSunSign") << "txtAnimalSunSign" << 2;
+    }
+    void clipboard_clearedByMouseOverEachBox()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, tab);
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        clickTab(w, tab);
+        auto* text = control<GuardedTextEdit>(w, qPrintable(box));
+        QWidget* area = text->viewport();
+        const QPoint at = area->rect().center();
+
+        s.platform.clipboardClears = 0;
+        QTest::mousePress(area, Qt::LeftButton, {}, at);
+        QCOMPARE(s.platform.clipboardClears, 1);
+        QTest::mouseMove(area, at + QPoint(5, 3));
+        QCOMPARE(s.platform.clipboardClears, 2);
+        QTest::mouseRelease(area, Qt::LeftButton, {}, at + QPoint(5, 3));
+        QCOMPARE(s.platform.clipboardClears, 3);
+        // A move without a button pressed counts too.
+        hover(area, at + QPoint(-4, 2));
+        QCOMPARE(s.platform.clipboardClears, 4);
+        // A whole click.
+        QTest::mouseClick(area, Qt::LeftButton, {}, at);
+        QVERIFY(s.platform.clipboardClears >= 6);
+        // The text itself stays as set.
+        Reading expected;
+        ComputeReading(person("March", 25, 1984), expected);
+        const QString expectedText = box == QLatin1String("txtElement") ? expected.elementText
+                                     : box == QLatin1String("txtAnimalSunSign") ? expected.animalSignText
+                                                                                 : expected.westernSunSignText;
+        QCOMPARE(text->toPlainText(), expectedText);
+    }
+
+    void clipboard_realClipboardIsEmptied()
+    {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("copied before"));
+        if (clipboard->text() != QLatin1String("copied before"))
+            QSKIP("this platform keeps no clipboard");
+
+        QtPlatform platform;
+        Application app(platform);
+        BirthData data = person("March", 25, 1984);
+        app.birthData() = data;
+        app.showResultWindow();
+        ResultWindow* w = app.resultWindow();
+        QVERIFY(w);
+        QCOMPARE(clipboard->text(), QString());
+
+        for (const char* name : TextBoxes) {
+            auto* text = control<GuardedTextEdit>(w, name);
+            text->selectAll();
+            text->copy();
+            QVERIFY2(!clipboard->text().isEmpty(), name);  // copying itself works ...
+            hover(text->viewport(), text->viewport()->rect().center());
+            QCOMPARE(clipboard->text(), QString());  // ... until the mouse moves over the box
+            clipboard->setText(QStringLiteral("other"));
+            QTest::mousePress(text->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+            QCOMPARE(clipboard->text(), QString());
+            clipboard->setText(QStringLiteral("other"));
+            QTest::mouseRelease(text->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+            QCOMPARE(clipboard->text(), QString());
+        }
+        w->close();  // shows the support screen; the application deletes both
+    }
+
+    // ---- leaving the window ----
+
+    void back_returnsToFreshMainWindow_data()
+    {
+        QTest::addColumn<bool>("viaMenu");
+        QTest::newRow("cmdBack") << false;
+        QTest::newRow("mnuBack") << true;
+    }
+    void back_returnsToFreshMainWindow()
+    {
+        QFETCH(bool, viaMenu);
+        Session s;
+        QPointer<ResultWindow> w = s.open(person("March", 25, 1984));
+        if (viaMenu)
+            control<QAction>(w, "mnuBack")->trigger();
+        else
+            QTest::mouseClick(control<QPushButton>(w, "cmdBack"), Qt::LeftButton);
+        processDeletes();
+        QVERIFY(!w);
+        QVERIFY(!s.app.resultWindow());
+        MainWindow* main = s.app.mainWindow();
+        QVERIFY(main);
+        QCOMPARE(visibleWindows(), QList<QWidget*>{main});
+        QVERIFY(s.app.supportScreen());
+        QVERIFY(!s.app.supportScreen()->isVisible());
+        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), QString());
+        QVERIFY(!control<QRadioButton>(main, "optFemale")->isChecked());
+        QCOMPARE(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1930"));
+        QCOMPARE(s.platform.exits, 0);
+    }
+
+    void closing_showsSupportScreen_data()
+    {
+        QTest::addColumn<bool>("viaMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("mnuExit") << true;
+    }
+    void closing_showsSupportScreen()
+    {
+        QFETCH(bool, viaMenu);
+        Session s;
+        QPointer<ResultWindow> w = s.open(person("March", 25, 1984));
+        if (viaMenu)
+            control<QAction>(w, "mnuExit")->trigger();
+        else
+            QVERIFY(w->close());
+        processDeletes();
+        QVERIFY(!w);
+        QVERIFY(!s.app.mainWindow());
+        QVERIFY(s.app.supportScreen());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{s.app.supportScreen()});
+        QCOMPARE(s.platform.exits, 0);
+    }
+
+    // ---- links and menus ----
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("pageKey");
+        QTest::newRow("Label3") << "Label3"
+                                << "home-page";
+        QTest::newRow("Label14") << "Label14"
+                                 << "home-page";
+        QTest::newRow("promo area (lblCobrand on top)") << "lblFullBrand"
+                                                        << "co-brand";
+        QTest::newRow("mnuOnline") << "mnuOnline"
+                                   << "help-web-page";
+        QTest::newRow("mnuVisit") << "mnuVisit"
+                                  << "home-page";
+        QTest::newRow("mnuUpdate") << "mnuUpdate"
+                                   << "download-web-page";
+        QTest::newRow("mnuDonate") << "mnuDonate"
+                                   << "donate";
+    }
+    void links()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, pageKey);
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        if (source.startsWith(QLatin1String("mnu")))
+            control<QAction>(w, qPrintable(source))->trigger();
+        else
+            clickOnTop(control<QWidget>(w, qPrintable(source)));
+        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress(pageKey)});
+        QVERIFY(s.platform.messages.isEmpty());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{w});
+        QCOMPARE(pageInFront(w), QStringLiteral("Picture1"));
+    }
+
+    void links_promoAreaShowsCobrand()
+    {
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        QCOMPARE(widgetOnTopAt(control<QWidget>(w, "lblFullBrand")), control<QWidget>(w, "lblCobrand"));
+        QCOMPARE(control<QWidget>(w, "lblFullBrand")->geometry(), control<QWidget>(w, "lblCobrand")->geometry());
+    }
+
+    void menus()
+    {
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        const QStringList expected = {"mnuFile &File",
+                                      "  mnuBack &Back",
+                                      "  mnuSep1 -",
+                                      "  mnuExit E&xit",
+                                      "mnuHelp &Help",
+                                      "  mnuOnline &Online Help",
+                                      "  mnuVisit &Visit Us Online",
+                                      "  mnuSep3 -",
+                                      "  mnuUpdate Check for Software &Update",
+                                      "  mnuSep2 -",
+                                      "  mnuAbout &About Software",
+                                      "mnuDonate &Donate"};
+        QCOMPARE(menuTree(w), expected);
+        QCOMPARE(control<QPushButton>(w, "cmdSave")->text(), QStringLiteral("Save"));
+        QCOMPARE(control<QPushButton>(w, "cmdBack")->text(), QStringLiteral("Back"));
+        QCOMPARE(control<LinkLabel>(w, "Label3")->text(),
+                 QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now"));
+    }
+
+    void makeMoney_cannotBeChosen()
+    {
+        Session s;
+        ResultWindow* w = s.open(person("March", 25, 1984));
+        auto* makeMoney = control<QAction>(w, "mnuMakeMoney");
+        QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
+        QVERIFY(!makeMoney->isEnabled());
+        QMenuBar* bar = w->menuBar();
+        QVERIFY(!bar->actions().contains(makeMoney));
+        makeMoney->trigger();
+        QVERIFY(s.platform.openedUrls.isEmpty());
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
+                          bar->mapTo(w, bar->actionGeometry(control<QAction>(w, "mnuDonate")).center()));
+        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("donate")});
+    }
+};
+
+QTEST_MAIN(TestResultWindow)
+#include "tst_resultwindow.moc"
