@@ -9,6 +9,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTimer>
+
+#include <utility>
 
 Application::Application(Platform& platform)
     : m_platform(platform)
@@ -75,26 +78,28 @@ void Application::hideSupportScreen()
     ensureSupportScreen()->hide();
 }
 
-namespace {
 // Counts one running dialog for as long as it lives.
 struct DialogScope
 {
-    explicit DialogScope(int& depth) : m_depth(depth) { ++m_depth; }
-    ~DialogScope() { --m_depth; }
-    int& m_depth;
+    explicit DialogScope(Application& application) : m_application(application) { ++m_application.m_dialogDepth; }
+    ~DialogScope()
+    {
+        if (--m_application.m_dialogDepth == 0)
+            m_application.dialogsClosed();
+    }
+    Application& m_application;
 };
-} // namespace
 
 Platform::Answer Application::DialogCountingPlatform::showMessage(QWidget* parent, const QString& text, Icon icon,
                                                                   Buttons buttons)
 {
-    const DialogScope scope(m_depth);
+    const DialogScope scope(m_application);
     return m_inner.showMessage(parent, text, icon, buttons);
 }
 
 QString Application::DialogCountingPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
 {
-    const DialogScope scope(m_depth);
+    const DialogScope scope(m_application);
     return m_inner.chooseFile(parent, dialog);
 }
 
@@ -106,13 +111,58 @@ void Application::showAbout(QWidget* parent)
 
 int Application::runDialog(QDialog& dialog)
 {
-    const DialogScope scope(m_dialogDepth);
+    const DialogScope scope(*this);
     return dialog.exec();
 }
 
 bool Application::dialogOpen() const
 {
     return m_dialogDepth > 0;
+}
+
+void Application::openReadingFile(const QString& path)
+{
+    if (m_quitting || path.isEmpty())
+        return;
+    if (dialogOpen()) {
+        // The newest file wins; the dialog in front is where the user's eyes must go.
+        m_pendingReading = path;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->raise();
+            modal->activateWindow();
+        }
+        return;
+    }
+    if (!m_main || !m_main->isVisible()) {
+        // As "Back" does: a fresh main window, without the support screen that the
+        // closing result window asks for.
+        showMainWindow();
+        if (m_result)
+            m_result->close();
+        hideSupportScreen();
+    }
+    QPointer<MainWindow> window = m_main;
+    if (!window)
+        return;
+    window->raise();
+    window->activateWindow();
+    window->openReadingFile(path);
+    QWidget* front = m_result && m_result->isVisible() ? static_cast<QWidget*>(m_result) : m_main.data();
+    if (front && front->isVisible()) {
+        front->raise();
+        front->activateWindow();
+    }
+}
+
+void Application::dialogsClosed()
+{
+    if (m_pendingReading.isEmpty())
+        return;
+    // Not from inside the dialog's own closing: its window goes away first.
+    QTimer::singleShot(0, &m_timerContext, [this] {
+        const QString path = std::exchange(m_pendingReading, QString());
+        openReadingFile(path);
+    });
 }
 
 void Application::openWebPage(const QString& pageKey)

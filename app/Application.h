@@ -5,6 +5,7 @@
 #include "platform/Navigator.h"
 #include "platform/Platform.h"
 
+#include <QObject>
 #include <QPointer>
 
 class MainWindow;
@@ -35,6 +36,12 @@ public:
     // Unloads every window, letting each run its own closing, then ends the process.
     void quitApplication() override;
 
+    // Opens a reading file named at start or handed over by a later start, through
+    // the main window's reopening, and brings the window that results to the front.
+    // From the result window or the support screen it first goes back to a fresh main
+    // window; while a dialog or message is up it waits until that has closed.
+    void openReadingFile(const QString& path);
+
     MainWindow* mainWindow() const;
     ResultWindow* resultWindow() const;
     SupportScreen* supportScreen() const;
@@ -46,7 +53,9 @@ private:
     class DialogCountingPlatform : public Platform
     {
     public:
-        DialogCountingPlatform(Platform& inner, int& depth) : m_inner(inner), m_depth(depth) {}
+        DialogCountingPlatform(Platform& inner, Application& application) : m_inner(inner), m_application(application)
+        {
+        }
         Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
         QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
         void openUrl(const QString& address) override { m_inner.openUrl(address); }
@@ -61,16 +70,20 @@ private:
 
     private:
         Platform& m_inner;
-        int& m_depth;
+        Application& m_application;
     };
+    friend struct DialogScope;
+    void dialogsClosed();
 
     Platform& m_platform;
     int m_dialogDepth = 0;
-    DialogCountingPlatform m_counting{m_platform, m_dialogDepth};
+    DialogCountingPlatform m_counting{m_platform, *this};
     BirthData m_birthData;
     Reading m_reading;
     QPointer<MainWindow> m_main;
     QPointer<ResultWindow> m_result;
     QPointer<SupportScreen> m_support;
     bool m_quitting = false;
+    QString m_pendingReading;
+    QObject m_timerContext;  // ends the queued opening with the application
 };

@@ -61,7 +61,8 @@ MainWindow::MainWindow(Navigator& navigator)
     fillLists();
     LinkLabel::bringToFront(m_ui->lblFullBrand, m_ui->lblCobrand);  // the form's order
     m_ui->txtName->setFocus();
-    setFixedSize(sizeHint());
+    // The form's size holds in every language; only a translation too long for it widens it.
+    setFixedSize(size().expandedTo(sizeHint()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -153,6 +154,11 @@ void MainWindow::openSavedReading()
     const QString path = m_nav.platform().chooseFile(this, dialog);
     if (path.isEmpty())
         return;
+    openReadingFile(path);
+}
+
+void MainWindow::openReadingFile(const QString& path)
+{
     // Only the last three characters count, case-sensitively; no dot is needed.
     if (!path.endsWith(QLatin1String("tib"), Qt::CaseSensitive)) {
         m_nav.platform().showMessage(this, tr("Please Check The File."), Platform::Icon::Critical,

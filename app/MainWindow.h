@@ -24,6 +24,9 @@ public:
     bool validateBirthData();
     // Puts the entries of a reading file into the entry controls.
     void fillFromReadingFile(const BirthData& entries);
+    // The reopening after the file dialog, also for a file named at start or handed
+    // over by a later start: the same check, entries and Calculate action.
+    void openReadingFile(const QString& path);
 
     LinkLabel* coBrandLabel() const;
     LinkLabel* fullBrandLabel() const;

@@ -2,12 +2,25 @@
 
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+class QLocalSocket;
+
 // Only one copy of the program runs at a time. The guard is an exclusive lock on a
 // per-user file named after the program; the system releases it whenever the
 // process ends, also after a crash or kill -9, so the next start always works.
+//
+// The copy that holds the lock also listens on a local socket, through which a later
+// start hands over a reading file to open. The socket lies in a folder beside the
+// lock that only its user may enter, and a connection from a process of another user
+// is dropped unread.
 class SingleInstance
 {
 public:
+    using ReadingHandler = std::function<void(const QString& path)>;
+
     explicit SingleInstance(const QString& lockFilePath = defaultLockFilePath());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
@@ -15,9 +28,25 @@ public:
 
     // True when this process now holds the lock; false when another copy holds it.
     bool acquire();
+    // Once the lock is held: passes every path that a later start hands over to the
+    // handler, from the event loop. False when the socket cannot be set up.
+    bool listen(ReadingHandler handler);
+    // For a start that did not get the lock: gives the path to the copy that holds
+    // it. True once that copy has taken it.
+    bool handOff(const QString& path, int timeoutMs = 5000) const;
+
     static QString defaultLockFilePath();
+    // The private folder and the socket in it, named after the lock file.
+    QString socketFolder() const;
+    QString socketPath() const;
+    // True when the peer of a connected local socket runs as this process's user.
+    static bool peerIsSameUser(int socketDescriptor);
 
 private:
+    void takeConnection(QLocalSocket* socket);
+
     QString m_path;
     int m_fd = -1;
+    std::unique_ptr<QLocalServer> m_server;
+    ReadingHandler m_handler;
 };

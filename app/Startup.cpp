@@ -8,6 +8,7 @@
 #include "widgets/LinkLabel.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cmath>
 
@@ -29,20 +30,30 @@ void showRandomPromotion(MainWindow& window, float r)
         LinkLabel::bringToFront(window.fullBrandLabel(), window.coBrandLabel());
 }
 
-bool run(Application& application, SingleInstance& guard)
+bool run(Application& application, SingleInstance& guard, const QString& readingPath)
 {
     Platform& platform = application.platform();
     if (!guard.acquire()) {
+        if (guard.handOff(readingPath))
+            return false;
         platform.showMessage(nullptr, QCoreApplication::translate("Startup", "Application is already running"),
                              Platform::Icon::Information, Platform::Buttons::Ok);
         application.quitApplication();
         return false;
     }
+    // Listening before the update reminder's question: a file handed over meanwhile
+    // waits until that question has been answered.
+    guard.listen([&application](const QString& path) { application.openReadingFile(path); });
     platform.seedRandom();
     UpdateReminder::checkForUpdate(application);
     application.showMainWindow();
-    if (MainWindow* window = application.mainWindow())
+    if (MainWindow* window = application.mainWindow()) {
         showRandomPromotion(*window, platform.nextRandom());
+        // From the event loop, where the main window that the reopening closes is
+        // also deleted.
+        if (!readingPath.isEmpty())
+            QTimer::singleShot(0, window, [&application, readingPath] { application.openReadingFile(readingPath); });
+    }
     return true;
 }
 

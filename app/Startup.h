@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Application;
 class MainWindow;
 class SingleInstance;
@@ -13,6 +15,8 @@ int coBrandNumber(float r);
 void showRandomPromotion(MainWindow& window, float r);
 
 // The program's entry: false when another copy already runs and this one must end.
-bool run(Application& application, SingleInstance& guard);
+// A reading file named at start is opened once the main window is up; when another
+// copy runs, that copy gets the file instead and this one ends without a message.
+bool run(Application& application, SingleInstance& guard, const QString& readingPath = QString());
 
 } // namespace Startup

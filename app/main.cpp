@@ -1,26 +1,24 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "app/Translations.h"
 #include "platform/QtPlatform.h"
 #include "widgets/Look.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
+    if (CommandLine::asksForText(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        CommandLine::printTextAndExit();
+    }
     QApplication app(argc, argv);
     // The texts follow the system's language where a catalogue exists; English otherwise.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    QTranslator programTexts;
-    if (programTexts.load(QLocale(), QStringLiteral("zarvo"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QApplication::installTranslator(&programTexts);
+    Translations::install(QLocale::system());
     QApplication::setStyle(Look::createStyle());
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,7 +29,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     Application application(platform);
     SingleInstance guard;
-    if (!Startup::run(application, guard))
+    if (!Startup::run(application, guard, CommandLine::readingFile(QCoreApplication::arguments())))
         return 0;
     return app.exec();
 }

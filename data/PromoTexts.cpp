@@ -1,5 +1,6 @@
 #include "data/PromoTexts.h"
 
+#include "engine/Language.h"
 #include "platform/WebAddress.h"
 
 #include <QFile>
@@ -8,7 +9,7 @@ namespace PromoTexts {
 
 QString text(const char* name)
 {
-    QFile file(QStringLiteral(":/promo/%1.txt").arg(QLatin1String(name)));
+    QFile file(Language::resource(QStringLiteral("promo"), QLatin1String(name) + QStringLiteral(".txt")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QString content = QString::fromUtf8(file.readAll()).trimmed();

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Promotional texts kept as data; {site} and {forum} become the maker's addresses.
+// Promotional texts kept as data, in the program's language where translated; {site} and
+// {forum} become the maker's addresses.
 namespace PromoTexts {
 
 QString text(const char* name);  // e.g. "cobrand", "nag-2"

@@ -1,22 +1,36 @@
 #include "engine/AstrologyTables.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace AstrologyTables {
 
+// The translations and the western and animal names are shown through shownName().
 const std::array<SunSignRow, 12> sunSigns{{
-    {u"Lug", "Lamb", "Aries", "western/aries"},
-    {u"L\u00e4ng", "Two Bulls in plough", "Taurus", "western/taurus"},
-    {u"Khrig", "Husband and wife", "Gemini", "western/gemini"},
-    {u"Kata", "Frog", "Cancer", "western/cancer"},
-    {u"Senge", "Snow Lion", "Leo", "western/leo"},
-    {u"Bhumo", "Virgin", "Virgo", "western/virgo"},
-    {u"Sang", "Balance", "Libra", "western/libra"},
-    {u"Dhig", "Scorpio", "Scorpio", "western/scorpio"},
-    {u"Sh\u00fc", "Game", "Sagittarius", "western/sagittarius"},
-    {u"Chusin", "Crocodile", "Capricorn", "western/capricorn"},
-    {u"Bhumpa", "Water bearer", "Aquarius", "western/aquarius"},
-    {u"Nya", "Fish", "Pisces", "western/pisces"},
+    {u"Lug", QT_TRANSLATE_NOOP("AstrologyTables", "Lamb"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Aries"), "western/aries"},
+    {u"L\u00e4ng", QT_TRANSLATE_NOOP("AstrologyTables", "Two Bulls in plough"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Taurus"), "western/taurus"},
+    {u"Khrig", QT_TRANSLATE_NOOP("AstrologyTables", "Husband and wife"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Gemini"), "western/gemini"},
+    {u"Kata", QT_TRANSLATE_NOOP("AstrologyTables", "Frog"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Cancer"), "western/cancer"},
+    {u"Senge", QT_TRANSLATE_NOOP("AstrologyTables", "Snow Lion"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Leo"), "western/leo"},
+    {u"Bhumo", QT_TRANSLATE_NOOP("AstrologyTables", "Virgin"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Virgo"), "western/virgo"},
+    {u"Sang", QT_TRANSLATE_NOOP("AstrologyTables", "Balance"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Libra"), "western/libra"},
+    {u"Dhig", QT_TRANSLATE_NOOP("AstrologyTables", "Scorpio"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Scorpio"), "western/scorpio"},
+    {u"Sh\u00fc", QT_TRANSLATE_NOOP("AstrologyTables", "Game"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Sagittarius"), "western/sagittarius"},
+    {u"Chusin", QT_TRANSLATE_NOOP("AstrologyTables", "Crocodile"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Capricorn"), "western/capricorn"},
+    {u"Bhumpa", QT_TRANSLATE_NOOP("AstrologyTables", "Water bearer"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Aquarius"), "western/aquarius"},
+    {u"Nya", QT_TRANSLATE_NOOP("AstrologyTables", "Fish"),
+     QT_TRANSLATE_NOOP("AstrologyTables", "Pisces"), "western/pisces"},
 }};
 
 const std::array<MonthRule, 12> monthRules{{
@@ -35,26 +49,26 @@ const std::array<MonthRule, 12> monthRules{{
 }};
 
 const std::array<NamedRow, 12> animals{{
-    {"Rat", "animal/rat"},
-    {"Ox", "animal/ox"},
-    {"Tiger", "animal/tiger"},
-    {"Hare", "animal/hare"},
-    {"Dragon", "animal/dragon"},
-    {"Snake", "animal/snake"},
-    {"Horse", "animal/horse"},
-    {"Sheep", "animal/sheep"},
-    {"Monkey", "animal/monkey"},
-    {"Rooster", "animal/rooster"},
-    {"Dog", "animal/dog"},
-    {"Boar", "animal/boar"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Rat"), "animal/rat"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Ox"), "animal/ox"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Tiger"), "animal/tiger"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Hare"), "animal/hare"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Dragon"), "animal/dragon"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Snake"), "animal/snake"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Horse"), "animal/horse"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Sheep"), "animal/sheep"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Monkey"), "animal/monkey"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Rooster"), "animal/rooster"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Dog"), "animal/dog"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Boar"), "animal/boar"},
 }};
 
 const std::array<NamedRow, 5> elements{{
-    {"Earth", "element/earth"},
-    {"Fire", "element/fire"},
-    {"Water", "element/water"},
-    {"Iron", "element/iron"},
-    {"Wood", "element/wood"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Earth"), "element/earth"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Fire"), "element/fire"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Water"), "element/water"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Iron"), "element/iron"},
+    {QT_TRANSLATE_NOOP("AstrologyTables", "Wood"), "element/wood"},
 }};
 
 QString cycleNameByRule(int year)
@@ -88,6 +102,19 @@ QString cycleNameOfYear(int year)
     if (year < FirstYear || year > LastYear)
         return {};
     return yearCycleNames().at(year - FirstYear);
+}
+
+QString shownName(const QString& name)
+{
+    return QCoreApplication::translate("AstrologyTables", name.toUtf8().constData());
+}
+
+QString shownCycleName(const QString& cycleName)
+{
+    const qsizetype dash = cycleName.indexOf(u'-');
+    if (dash < 0)
+        return shownName(cycleName);
+    return shownName(cycleName.left(dash)) + u'-' + shownName(cycleName.mid(dash + 1));
 }
 
 int monthNumber(const QString& month)

@@ -61,6 +61,12 @@ const QStringList& yearCycleNames();
 QString cycleNameOfYear(int year);
 // The rule behind the year table, for any year (1929 is "Earth-Snake").
 QString cycleNameByRule(int year);
+// A translation, western sign, animal or element as the reader's language names it. The
+// English name stays what a Reading holds and compares, so readings and their files are
+// the same in every language; a name the tables do not hold comes back unchanged.
+QString shownName(const QString& name);
+// A cycle name such as "Water-Boar" with both halves as the reader's language names them.
+QString shownCycleName(const QString& cycleName);
 // 1 for "January" to 12 for "December" (exact match), 0 for anything else.
 int monthNumber(const QString& month);
 

@@ -1,28 +1,42 @@
 #include "engine/Paragraphs.h"
 
+#include "engine/Language.h"
+
 #include <QFile>
 #include <QHash>
 
 namespace Paragraphs {
 
-QString storedPart(const QString& fileKey)
+namespace {
+
+QString contentOf(const QString& path)
 {
-    QFile file(QStringLiteral(":/paragraphs/") + fileKey + QStringLiteral(".txt"));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
 }
 
+} // namespace
+
+QString storedPart(const QString& fileKey)
+{
+    return contentOf(QStringLiteral(":/paragraphs/") + fileKey + QStringLiteral(".txt"));
+}
+
 QString text(const QString& key)
 {
+    // The language is part of the key: a test may switch it within one run.
     static QHash<QString, QString> cache;
-    const auto found = cache.constFind(key);
+    const QString cacheKey = Language::code() + u':' + key;
+    const auto found = cache.constFind(cacheKey);
     if (found != cache.constEnd())
         return *found;
-    QString whole = storedPart(key);
+    // A translated paragraph is kept in one piece; an English one may come in two parts.
+    QString whole = contentOf(Language::resource(QStringLiteral("paragraphs"), key + QStringLiteral(".txt")));
     if (whole.isEmpty())
         whole = storedPart(key + QStringLiteral(".a")) + storedPart(key + QStringLiteral(".b"));
-    cache.insert(key, whole);
+    cache.insert(cacheKey, whole);
     return whole;
 }
 

@@ -9,9 +9,17 @@ source "$(dirname "$0")/lib.sh"
 
 TEST_PACKAGES="xvfb x11-xkb-utils xdotool xclip imagemagick x11-utils cups cups-client cups-bsd printer-driver-cups-pdf \
 poppler-utils clang libclang-rt-14-dev appstream desktop-file-utils dpkg-dev file pkg-config libxcb1-dev \
+lintian man-db shared-mime-info xdg-utils libglib2.0-bin python3 util-linux locales \
 weston qt6-wayland dbus at-spi2-core python3-pyatspi openbox"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES
+
+# A German system locale for the German run, as a German desktop has it.
+if [ "$(id -u)" -eq 0 ] && ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+    sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen >/dev/null
+fi
 
 # A printer for the print test: cupsd with a PDF queue as the default printer.
 if [ "$(id -u)" -eq 0 ]; then

@@ -5,196 +5,367 @@
     <name>AboutBox</name>
     <message>
         <source>Zarvo emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarvo-Emblem</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier klicken für weitere Einzelheiten.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A golden sun rising from a lotus, with a crescent moon</source>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
+    </message>
+</context>
+<context>
+    <name>AstrologyTables</name>
+    <message>
+        <source>Lamb</source>
+        <translation>Lamm</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Two Bulls in plough</source>
+        <translation>Zwei Stiere vor dem Pflug</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Husband and wife</source>
+        <translation>Mann und Frau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Frosch</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Snow Lion</source>
+        <translation>Schneelöwe</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgin</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Wild</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Crocodile</source>
+        <translation>Krokodil</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Water bearer</source>
+        <translation>Wasserträger</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Fish</source>
+        <translation>Fisch</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>Ratte</translation>
+    </message>
+    <message>
+        <source>Ox</source>
+        <translation>Ochse</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>Tiger</translation>
+    </message>
+    <message>
+        <source>Hare</source>
+        <translation>Hase</translation>
+    </message>
+    <message>
+        <source>Dragon</source>
+        <translation>Drache</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>Schlange</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>Pferd</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>Schaf</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>Affe</translation>
+    </message>
+    <message>
+        <source>Rooster</source>
+        <translation>Hahn</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>Hund</translation>
+    </message>
+    <message>
+        <source>Boar</source>
+        <translation>Schwein</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Erde</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
     </message>
 </context>
 <context>
     <name>Captions</name>
     <message>
         <source>Zarvo Tibetan Astrology v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarvo Tibetan Astrology v%1</translation>
     </message>
     <message>
         <source>Zarvo Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarvo Tibetan Astrology</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Zarvo emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarvo-Emblem</translation>
     </message>
     <message>
         <source>Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibetische Astrologie</translation>
     </message>
     <message>
         <source>Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Persönliche Angaben</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Männlich</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiblich</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboren am</translation>
     </message>
     <message>
         <source>Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsmonat</translation>
     </message>
     <message>
         <source>Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Geburt</translation>
     </message>
     <message>
         <source>Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsjahr</translation>
     </message>
     <message>
         <source>Get My Tibetan &amp;Astrology Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein tibetisches &amp;Astrologie-Ergebnis</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gespeicherte Deutung öffnen</translation>
     </message>
     <message>
         <source>Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebote</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Website &amp;besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info zum Programm</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online Geld verdienen</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
     <message>
         <source>Please Select Your Sex</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Ihr Geschlecht</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat an !</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelldatei auswählen</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte überprüfen Sie die Datei.</translation>
+    </message>
+    <message>
+        <source>A golden sun rising from a lotus, with a crescent moon</source>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
     </message>
 </context>
 <context>
     <name>Month</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
 </context>
 <context>
@@ -202,303 +373,327 @@
     <message>
         <source>%1
 This folder does not exist. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Dieser Ordner existiert nicht. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Diese Datei ist schreibgeschützt. Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>ReadingFile</name>
     <message>
         <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
 </context>
 <context>
     <name>ReportComposer</name>
     <message>
         <source>Male</source>
-        <translation type="unfinished"></translation>
+        <translation>Männlich</translation>
     </message>
     <message>
         <source>Female</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiblich</translation>
     </message>
     <message>
         <source>Your Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name: </translation>
     </message>
     <message>
         <source>Your Sex: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Geschlecht: </translation>
     </message>
     <message>
         <source>Your Tibetan Sun Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr tibetisches Sonnenzeichen: </translation>
     </message>
     <message>
         <source>Your Tranlation of Tibetan Sun Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzung Ihres tibetischen Sonnenzeichens: </translation>
     </message>
     <message>
         <source>Your Western Sun Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr westliches Sonnenzeichen: </translation>
     </message>
     <message>
         <source>Your Tibetan Animal Sign: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr tibetisches Tierzeichen: </translation>
     </message>
     <message>
         <source>Your Tibetan Element: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr tibetisches Element: </translation>
     </message>
 </context>
 <context>
     <name>ReportWindow</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Report Generated By %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht erstellt mit %1</translation>
     </message>
     <message>
         <source>Rich Text Format (*.tib)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich-Text-Format (*.tib)</translation>
     </message>
     <message>
         <source>%1
 The reading could not be saved (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
 </context>
 <context>
     <name>ResultWindow</name>
     <message>
         <source>Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebote</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Tibetan Astrology</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibetische Astrologie</translation>
     </message>
     <message>
         <source>Your Tibetan Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr tibetisches Element</translation>
     </message>
     <message>
         <source>Your Tibetan Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Sonnenzeichen</translation>
     </message>
     <message>
         <source>Your Translation of Tibetan Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersetzung Ihres tibetischen Sonnenzeichens</translation>
     </message>
     <message>
         <source>Reading pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten der Deutung</translation>
     </message>
     <message>
         <source>Tibetan Animal Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierzeichen</translation>
     </message>
     <message>
         <source>Picture of your Tibetan animal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild Ihres tibetischen Tierzeichens</translation>
     </message>
     <message>
         <source>Your Tibetan Animal Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr tibetisches Tierzeichen</translation>
     </message>
     <message>
         <source>Tibetan Sun Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenzeichen</translation>
     </message>
     <message>
         <source>Picture of your sun sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild Ihres Sonnenzeichens</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Website &amp;besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info zum Programm</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spenden</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online Geld verdienen</translation>
     </message>
     <message>
         <source>en_GB</source>
         <comment>locale of the month names in dates</comment>
-        <translation type="unfinished"></translation>
+        <translation>de_DE</translation>
     </message>
     <message>
         <source>Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboren vor Losar (tibetisches Neujahr, %1): Nach traditioneller Zählung ist Ihr Jahr %2.</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
         <comment>date of Losar</comment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>The animal Tiger</source>
+        <translation>Das Tier Tiger</translation>
+    </message>
+    <message>
+        <source>The western sign Aquarius</source>
+        <translation>Das westliche Zeichen Wassermann</translation>
+    </message>
+    <message>
+        <source>The western sign %1</source>
+        <translation>Das westliche Zeichen %1</translation>
+    </message>
+    <message>
+        <source>The animal %1</source>
+        <translation>Das Tier %1</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm läuft bereits</translation>
     </message>
 </context>
 <context>
     <name>SupportScreen</name>
     <message>
         <source>Zarvo emblem</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarvo-Emblem</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt hier klicken und %1 besuchen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Einem Freund empfehlen</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Freundes</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse des Freundes</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;empfehlen</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Nachricht</translation>
     </message>
     <message>
         <source>Download Ovanthe Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovanthe Softwares herunterladen</translation>
     </message>
     <message>
         <source>Click Here To Visit Ovanthe Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt Ovanthe Softwares besuchen</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>A golden sun rising from a lotus, with a crescent moon</source>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
     </message>
 </context>
 <context>
     <name>TellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
     </message>
 </context>
 <context>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
     </message>
 </context>
 <context>
     <name>WindowParts</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt hier klicken und %1 besuchen</translation>
     </message>
 </context>
 </TS>

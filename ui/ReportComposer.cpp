@@ -1,5 +1,6 @@
 #include "ui/ReportComposer.h"
 
+#include "engine/AstrologyTables.h"
 #include "widgets/Look.h"
 
 #include <QCoreApplication>
@@ -36,12 +37,15 @@ QList<Run> compose(const BirthData& birthData, const Reading& reading, const QSt
         {QT_TRANSLATE_NOOP("ReportComposer", "Your Sex: "), sexShown(birthData.sex), nullptr},
         {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Sun Sign: "), reading.tibetanSunSign, nullptr},
         {QT_TRANSLATE_NOOP("ReportComposer", "Your Tranlation of Tibetan Sun Sign: "),
-         reading.tibetanSunSignTranslation, nullptr},
-        {QT_TRANSLATE_NOOP("ReportComposer", "Your Western Sun Sign: "), reading.westernSunSign,
+         AstrologyTables::shownName(reading.tibetanSunSignTranslation), nullptr},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Western Sun Sign: "),
+         AstrologyTables::shownName(reading.westernSunSign),
          &reading.westernSunSignText},
-        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Animal Sign: "), reading.animalSign,
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Animal Sign: "),
+         AstrologyTables::shownName(reading.animalSign),
          &reading.animalSignText},
-        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Element: "), reading.element, &reading.elementText},
+        {QT_TRANSLATE_NOOP("ReportComposer", "Your Tibetan Element: "),
+         AstrologyTables::shownName(reading.element), &reading.elementText},
     };
     const QString lineEnd = QLatin1String(LineEnd);
     QList<Run> runs;

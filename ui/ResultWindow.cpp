@@ -80,17 +80,17 @@ void ResultWindow::showReading()
     // A picture number 0 leaves the design picture in place.
     if (reading.sunSignImage != 0) {
         m_ui->picTibetanSunSign->setPicture(m_sunSignImages->picture(reading.sunSignImage));
-        m_ui->picTibetanSunSign->setAccessibleDescription(tr("The western sign %1").arg(reading.westernSunSign));
+        m_ui->picTibetanSunSign->setAccessibleDescription(tr("The western sign %1").arg(AstrologyTables::shownName(reading.westernSunSign)));
     }
     if (reading.animalSignImage != 0) {
         m_ui->picTibetanAnimalSign->setPicture(m_animalImages->picture(reading.animalSignImage));
-        m_ui->picTibetanAnimalSign->setAccessibleDescription(tr("The animal %1").arg(reading.animalSign));
+        m_ui->picTibetanAnimalSign->setAccessibleDescription(tr("The animal %1").arg(AstrologyTables::shownName(reading.animalSign)));
     }
     m_ui->lblTibetanSunSign->setText(reading.tibetanSunSign);
-    m_ui->lblWesternSunSign->setText(reading.westernSunSign);
-    m_ui->lblTransTibetanName->setText(reading.tibetanSunSignTranslation);
-    m_ui->lblAnimalSunSign->setText(reading.animalSign);
-    m_ui->lblElement->setText(reading.element);
+    m_ui->lblWesternSunSign->setText(AstrologyTables::shownName(reading.westernSunSign));
+    m_ui->lblTransTibetanName->setText(AstrologyTables::shownName(reading.tibetanSunSignTranslation));
+    m_ui->lblAnimalSunSign->setText(AstrologyTables::shownName(reading.animalSign));
+    m_ui->lblElement->setText(AstrologyTables::shownName(reading.element));
     m_ui->txtWesternSunSign->setPlainText(reading.westernSunSignText);
     m_ui->txtAnimalSunSign->setPlainText(reading.animalSignText);
     m_ui->txtElement->setPlainText(reading.elementText);
@@ -114,7 +114,8 @@ void ResultWindow::showLosarNote()
     const QLocale dateLocale(tr("en_GB", "locale of the month names in dates"));
     m_ui->lblLosarNote->setText(
         tr("Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.")
-            .arg(dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")), note->traditionalYear));
+            .arg(dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")),
+                 AstrologyTables::shownCycleName(note->traditionalYear)));
     // The page has no free room: the note takes the bottom lines of the paragraph box.
     const QRect box = m_ui->txtAnimalSunSign->geometry();
     const int height = m_ui->lblLosarNote->heightForWidth(box.width());

@@ -1,18 +1,29 @@
-// Start-up: the single-instance guard, the reminder before the main window and the
-// random promotional label in front.
+// Start-up: the single-instance guard, a reading file named at start or handed to the
+// copy that already runs, the reminder before the main window and the random
+// promotional label in front.
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "support/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
+#include "ui/ResultWindow.h"
 #include "widgets/LinkLabel.h"
 
+#include <QFile>
+#include <QMutex>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <cmath>
 #include <random>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace GuiTest;
 
@@ -20,6 +31,74 @@ namespace {
 
 const QString Question =
     QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+
+// A reading file as the program writes it: five lines, each character's code plus 60,
+// each ended by CR LF.
+QString writeReading(const QString& path, const QStringList& plainLines)
+{
+    QByteArray bytes;
+    for (const QString& line : plainLines) {
+        for (const char c : line.toLatin1())
+            bytes += char(c + 60);
+        bytes += "\r\n";
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// The windows on screen by object name, sorted.
+QStringList visibleWindowNames()
+{
+    QStringList names;
+    for (QWidget* window : GuiTest::visibleWindows())
+        names << window->objectName();
+    names.sort();
+    return names;
+}
+
+// A copy of the program that already runs, on a thread of its own: it holds the lock
+// and takes what later starts hand over.
+class RunningCopy : public QThread
+{
+public:
+    explicit RunningCopy(const QString& lockPath) : m_lockPath(lockPath) {}
+    ~RunningCopy() override
+    {
+        quit();
+        wait();
+    }
+    void startListening()
+    {
+        start();
+        m_ready.acquire();
+    }
+    QStringList received()
+    {
+        const QMutexLocker locker(&m_mutex);
+        return m_received;
+    }
+    bool listening = false;
+
+protected:
+    void run() override
+    {
+        SingleInstance guard(m_lockPath);
+        listening = guard.acquire() && guard.listen([this](const QString& path) {
+            const QMutexLocker locker(&m_mutex);
+            m_received << path;
+        });
+        m_ready.release();
+        exec();
+    }
+
+private:
+    QString m_lockPath;
+    QSemaphore m_ready;
+    QMutex m_mutex;
+    QStringList m_received;
+};
 
 } // namespace
 
@@ -72,6 +151,253 @@ private slots:
         QVERIFY(platform.settings.isEmpty());
         QCOMPARE(platform.settingWrites, 0);
         QVERIFY(platform.openedUrls.isEmpty());
+    }
+
+    void runStartup_readingFile()
+    {
+        QTemporaryDir dir;
+        const QString anna = writeReading(dir.filePath("anna.tib"), {"Anna", "Female", "7", "March", "1984"});
+        FakePlatform platform;
+        Application app(platform);
+        SingleInstance guard(dir.filePath("zarvo.lock"));
+        QVERIFY(Startup::run(app, guard, anna));
+        QTRY_VERIFY(app.resultWindow() && app.resultWindow()->isVisible());
+        processDeletes();
+        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(app.birthData().name, QStringLiteral("Anna"));
+        QCOMPARE(app.birthData().day, 7);
+        QCOMPARE(app.birthData().year, 1984);
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(!app.supportScreen() || !app.supportScreen()->isVisible());
+    }
+
+    void runStartup_handsReadingFileToRunningCopy()
+    {
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("zarvo.lock");
+        RunningCopy first(lock);
+        first.startListening();
+        QVERIFY(first.listening);
+
+        // Neither spaces nor letters beyond ASCII get lost on the way.
+        const QString path = dir.filePath(QStringLiteral("Jos\u00e9 M\u00fcller.tib"));
+        FakePlatform platform;
+        Application app(platform);
+        SingleInstance second(lock);
+        QVERIFY(!Startup::run(app, second, path));
+        QCOMPARE(first.received(), QStringList{path});
+        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(platform.exits, 0);
+        QVERIFY(!app.mainWindow());
+        QVERIFY(platform.settings.isEmpty());
+    }
+
+    void runStartup_withoutFileWhileRunning_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::newRow("the running copy listens") << true;
+        QTest::newRow("the running copy takes no files") << false;
+    }
+
+    void runStartup_withoutFileWhileRunning()
+    {
+        QFETCH(bool, listening);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("zarvo.lock");
+        RunningCopy first(lock);
+        SingleInstance plainHolder(lock);
+        if (listening) {
+            first.startListening();
+            QVERIFY(first.listening);
+        } else {
+            QVERIFY(plainHolder.acquire());
+        }
+        // Without a file nothing is handed over; with a file that nobody takes, the
+        // start ends as before.
+        for (const QString& path : {QString(), dir.filePath("anna.tib")}) {
+            if (listening && !path.isEmpty())
+                continue;
+            FakePlatform platform;
+            Application app(platform);
+            SingleInstance second(lock);
+            QVERIFY(!Startup::run(app, second, path));
+            QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Application is already running")});
+            QCOMPARE(platform.exits, 1);
+        }
+        if (listening)
+            QCOMPARE(first.received(), QStringList());
+    }
+
+    void singleInstance_refusesFolderOthersMayEnter_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("open to the group") << "group";
+        QTest::newRow("open to all") << "others";
+        QTest::newRow("symbolic link") << "link";
+        QTest::newRow("plain file") << "file";
+    }
+
+    void singleInstance_refusesFolderOthersMayEnter()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("zarvo.lock");
+        SingleInstance guard(lock);
+        QVERIFY(guard.acquire());
+        const QByteArray folder = QFile::encodeName(guard.socketFolder());
+        QCOMPARE(guard.socketFolder(), dir.filePath("zarvo"));
+        if (kind == QLatin1String("link")) {
+            QVERIFY(QDir(dir.path()).mkdir("elsewhere"));
+            QVERIFY(::chmod(QFile::encodeName(dir.filePath("elsewhere")).constData(), 0700) == 0);
+            QVERIFY(QFile::link(dir.filePath("elsewhere"), guard.socketFolder()));
+        } else if (kind == QLatin1String("file")) {
+            QFile file(guard.socketFolder());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+            QVERIFY(::chmod(folder.constData(), kind == QLatin1String("group") ? 0750 : 0701) == 0);
+        }
+        QVERIFY(!guard.listen([](const QString&) {}));
+        QVERIFY(!QFileInfo::exists(guard.socketPath()));
+        QVERIFY(!SingleInstance(lock).handOff(dir.filePath("anna.tib"), 200));
+    }
+
+    void singleInstance_socketFolderIsPrivate()
+    {
+        QTemporaryDir dir;
+        SingleInstance guard(dir.filePath("zarvo.lock"));
+        QVERIFY(guard.acquire());
+        QVERIFY(guard.listen([](const QString&) {}));
+        struct stat info = {};
+        QVERIFY(::lstat(QFile::encodeName(guard.socketFolder()).constData(), &info) == 0);
+        QVERIFY(S_ISDIR(info.st_mode));
+        QCOMPARE(info.st_mode & 0777, 0700u);
+        QVERIFY(::lstat(QFile::encodeName(guard.socketPath()).constData(), &info) == 0);
+        QVERIFY(S_ISSOCK(info.st_mode));
+        QCOMPARE(info.st_mode & 077, 0u);
+    }
+
+    void singleInstance_peerOfAnotherUser()
+    {
+        int pair[2];
+        QVERIFY(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair) == 0);
+        auto closePair = qScopeGuard([&] {
+            ::close(pair[0]);
+            ::close(pair[1]);
+        });
+        QVERIFY(SingleInstance::peerIsSameUser(pair[0]));
+        if (::geteuid() != 0)
+            QSKIP("taking another user's identity needs root");
+        // The pair was made by root; seen from another user, its peer is a stranger.
+        QVERIFY(::seteuid(65534) == 0);
+        const bool sameUser = SingleInstance::peerIsSameUser(pair[0]);
+        QVERIFY(::seteuid(0) == 0);
+        QVERIFY(!sameUser);
+    }
+
+    void commandLine_readingFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        const QString cwd = QDir::currentPath();
+        QTest::newRow("none") << QStringList{} << QString();
+        QTest::newRow("relative path") << QStringList{"a.tib"} << cwd + "/a.tib";
+        QTest::newRow("relative path with folders") << QStringList{"./x/../b.tib"} << cwd + "/b.tib";
+        QTest::newRow("absolute path") << QStringList{"/tmp/r.tib"} << QStringLiteral("/tmp/r.tib");
+        QTest::newRow("file URL") << QStringList{"file:///tmp/Anna%20M%C3%BCller.tib"}
+                                  << QStringLiteral("/tmp/Anna M\u00fcller.tib");
+        QTest::newRow("web address") << QStringList{"https://example.com/a.tib"} << QString();
+        QTest::newRow("web address, then a file") << QStringList{"https://example.com/a.tib", "c.tib"}
+                                                  << cwd + "/c.tib";
+        QTest::newRow("colon in a file name") << QStringList{"notes:1984.tib"} << cwd + "/notes:1984.tib";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << QString();
+        QTest::newRow("unknown option, then a file") << QStringList{"--frobnicate", "d.tib"} << cwd + "/d.tib";
+        QTest::newRow("empty argument") << QStringList{""} << QString();
+        QTest::newRow("standard input") << QStringList{"-"} << QString();
+        QTest::newRow("the first of two") << QStringList{"e.tib", "f.tib"} << cwd + "/e.tib";
+        QTest::newRow("a file named like an option") << QStringList{"--", "-g.tib"} << cwd + "/-g.tib";
+    }
+
+    void commandLine_readingFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        arguments.prepend(QStringLiteral("zarvo-tibetan-astrology"));
+        QCOMPARE(CommandLine::readingFile(arguments), expected);
+    }
+
+    void openReadingFile_fromResultWindow()
+    {
+        QTemporaryDir dir;
+        const QString anna = writeReading(dir.filePath("anna.tib"), {"Anna", "Female", "7", "March", "1984"});
+        const QString bob = writeReading(dir.filePath("bob.tib"), {"Bob", "Male", "2", "June", "1950"});
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        app.openReadingFile(anna);
+        processDeletes();
+        QPointer<ResultWindow> first = app.resultWindow();
+        QVERIFY(first);
+        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+
+        // A file handed over while the reading of another is shown replaces it.
+        app.openReadingFile(bob);
+        processDeletes();
+        QVERIFY(!first);
+        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(app.birthData().name, QStringLiteral("Bob"));
+        QCOMPARE(app.birthData().sex, QStringLiteral("Male"));
+        QCOMPARE(app.birthData().month, QStringLiteral("June"));
+        QCOMPARE(app.birthData().year, 1950);
+        QVERIFY(platform.messages.isEmpty());
+
+        // From the support screen alone, after the user closed the result window.
+        app.resultWindow()->close();
+        processDeletes();
+        QCOMPARE(visibleWindowNames(), QStringList{"frmNagScreen2"});
+        app.openReadingFile(anna);
+        processDeletes();
+        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(app.birthData().name, QStringLiteral("Anna"));
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void openReadingFile_badFileFromResultWindow()
+    {
+        QTemporaryDir dir;
+        const QString anna = writeReading(dir.filePath("anna.tib"), {"Anna", "Female", "7", "March", "1984"});
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        app.openReadingFile(anna);
+        processDeletes();
+        app.openReadingFile(dir.path());
+        processDeletes();
+        QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+        QCOMPARE(visibleWindowNames(), QStringList{"frmMain"});
+    }
+
+    void openReadingFile_waitsForOpenDialog()
+    {
+        QTemporaryDir dir;
+        const QString bob = writeReading(dir.filePath("bob.tib"), {"Bob", "Male", "2", "June", "1950"});
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        // The user has a message in front when the file comes.
+        bool resultDuringMessage = true;
+        platform.duringDialog = [&] {
+            platform.duringDialog = nullptr;
+            app.openReadingFile(bob);
+            resultDuringMessage = app.resultWindow() != nullptr;
+        };
+        app.platform().showMessage(app.mainWindow(), QStringLiteral("Something"), Platform::Icon::Information,
+                                   Platform::Buttons::Ok);
+        QVERIFY(!resultDuringMessage);
+        QTRY_VERIFY(app.resultWindow() && app.resultWindow()->isVisible());
+        processDeletes();
+        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(app.birthData().name, QStringLiteral("Bob"));
     }
 
     void singleInstance_lockIsReleasedWithItsHolder()

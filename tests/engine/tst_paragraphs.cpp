@@ -1,6 +1,7 @@
 #include "engine/AstrologyTables.h"
 #include "engine/Paragraphs.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -105,6 +106,52 @@ private slots:
         QVERIFY(b.startsWith(QStringLiteral("Virgos often lead a very happy")));
         QCOMPARE(b.count(QRegularExpression(QStringLiteral("[.!?]"))), 1);
         QVERIFY(Paragraphs::text("western/virgo").endsWith(b));
+    }
+
+    // Under German each paragraph comes from its own German file, one line of prose that
+    // names its sign; a language without its own files reads English.
+    void germanParagraphs_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("named");
+        const char* const rows[][2] = {
+            {"western/aries", "Widder"},        {"western/taurus", "Stier"},
+            {"western/gemini", "Zwillinge"},    {"western/cancer", "Krebses"},
+            {"western/leo", "L\u00f6we"},      {"western/virgo", "Jungfrauen"},
+            {"western/libra", "Waage"},         {"western/scorpio", "Skorpion"},
+            {"western/sagittarius", "Sch\u00fctzen"}, {"western/capricorn", "Steinbock"},
+            {"western/aquarius", "Wassermann"}, {"western/pisces", "Fische"},
+            {"animal/rat", "Maus"},             {"animal/ox", "Ochse"},
+            {"animal/tiger", "Tiger"},          {"animal/hare", "Hase"},
+            {"animal/dragon", "Drache"},        {"animal/snake", "Schlange"},
+            {"animal/horse", "Pferd"},          {"animal/sheep", "Schaf"},
+            {"animal/monkey", "Affe"},          {"animal/rooster", "H\u00e4hne"},
+            {"animal/dog", "Hund"},             {"animal/boar", "Schwein"},
+            {"element/earth", "Erde"},          {"element/fire", "Feuermenschen"},
+            {"element/water", "Wassermenschen"}, {"element/iron", "Metallmenschen"},
+            {"element/wood", "Holz"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+    }
+    void germanParagraphs()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, named);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const QString english = Paragraphs::text(key);
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(Paragraphs::text(key), english);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Austria));
+        const QString text = Paragraphs::text(key);
+        QLocale::setDefault(QLocale::c());
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\b") + named + QStringLiteral("\\b"))),
+                 qPrintable(text.left(80)));
+        QVERIFY(text != english);
+        QVERIFY(!text.contains(u'\n') && !text.contains(u'\r') && !text.contains(u'\t'));
+        QVERIFY(!text.contains(QStringLiteral("  ")));
+        QVERIFY(text.endsWith(u'.'));
+        QVERIFY(!text.startsWith(u' '));
     }
 
     void unknownKeyIsEmpty()

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Checks the Debian package of the program from end to end (see CMakeLists.txt here).
 #
-# Any user: builds the .deb with CPack from the build tree; checks its control fields
-# and Depends, its file list, owners and modes, the stripped binary and the rendered
-# icons; validates the desktop entry and the AppStream data; and compares the package
-# with a plain `cmake --install`.
+# Any user: builds the .deb with CPack from the build tree; lets lintian check it (no
+# error, no warning); checks its control fields and Depends, its file list, owners and
+# modes, the stripped binary, the rendered icons, the manual page, copyright and
+# changelog, --help and --version; validates the desktop entry, the reading-file MIME
+# type and the AppStream data; and compares the package with a plain `cmake --install`.
 # Root only: installs the .deb with apt-get, starts the installed program on a private
 # Xvfb display with its own settings and runtime folders, waits for its main window,
-# takes a screenshot, ends the program and removes the package again, so that the
-# machine's package set is left as it was. Not run as root, it exits 77 (skipped)
+# takes a screenshot; opens reading files as a desktop does (xdg-open, gio open) with
+# the program not running and running; hands a file over as a normal user and checks
+# that a connection of another user is refused; ends the program and removes the
+# package again, so that the machine's package set is left as it was. Not run as root, it exits 77 (skipped)
 # after the first part.
 set -euo pipefail
 
@@ -35,11 +38,12 @@ while [ $# -gt 0 ]; do
         --maker) MAKER=$2 ;;
         --site-url) SITE=$2 ;;
         --icon) ICON=$2 ;;
+        --mime-type) MIME_TYPE=$2 ;;
         *) die "unknown argument $1" ;;
     esac
     shift 2
 done
-for var in CMAKE CPACK BUILD WORK PKG VERSION APP_ID APP_NAME MAKER SITE ICON; do
+for var in CMAKE CPACK BUILD WORK PKG VERSION APP_ID APP_NAME MAKER SITE ICON MIME_TYPE; do
     [ -n "${!var:-}" ] || die "no value given for $var"
 done
 
@@ -52,12 +56,16 @@ need_tools() {
         command -v "$tool" >/dev/null || die "the test needs '$tool' (scripts/test.sh installs it)"
     done
 }
-need_tools dpkg dpkg-deb dpkg-query apt-cache desktop-file-validate appstreamcli file identify ldd
+need_tools dpkg dpkg-deb dpkg-query dpkg-architecture dpkg-parsechangelog apt-cache desktop-file-validate appstreamcli \
+    file identify ldd lintian man update-mime-database
 
 case "$WORK" in /*/*) ;; *) die "refusing to use '$WORK' as work folder" ;; esac
 rm -rf "$WORK"
 mkdir -p "$WORK"
 ARCH=$(dpkg --print-architecture)
+MULTIARCH=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)
+# The print module's private folder, below the multiarch library folder.
+MODULE_DIR="usr/lib/$MULTIARCH/$PKG"
 
 # ---------------------------------------------------------------------------------
 step "Building the package with CPack"
@@ -75,6 +83,15 @@ debs=("$WORK"/cpack/*.deb)
 [ -f "$DEB" ] || die "expected $DEB; cpack made: ${debs[*]}"
 expect_eq "number of packages made" "${#debs[@]}" 1
 echo "$DEB"
+
+# ---------------------------------------------------------------------------------
+step "lintian"
+# Root gets a note that lintian prefers not to run as root; only tags count.
+lintian --fail-on error,warning "$DEB" >"$WORK/lintian.log" 2>"$WORK/lintian.err" \
+    || { cat "$WORK/lintian.log" "$WORK/lintian.err"; die "lintian failed"; }
+if grep -E '^[EW]: ' "$WORK/lintian.log"; then
+    die "lintian reports errors or warnings"
+fi
 
 # ---------------------------------------------------------------------------------
 step "Control fields"
@@ -101,9 +118,9 @@ echo "Depends: $depends"
 dep_names=$(tr ',|' '\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:any//' -e 's/ //g' | sed '/^$/d' | sort -u)
 # The Qt libraries (from dpkg-shlibdeps; libqt6gui6 also carries the X11 platform
 # plugin; named by us: libqt6svg6, the SVG image plugin, and qt6-wayland, the Wayland
-# platform plugin), the C++ runtime and the fonts.
+# platform plugin), the C++ runtime, the fonts and Qt's translations.
 for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
-        qt6-wayland fonts-dejavu-core; do
+        qt6-wayland fonts-dejavu-core qt6-translations-l10n; do
     grep -qx -- "$name" <<<"$dep_names" || die "Depends lacks $name"
 done
 while read -r name; do
@@ -117,7 +134,11 @@ step "Contents"
 dpkg-deb -c "$DEB" >"$WORK/contents.txt"
 expected_files() {
     echo "./usr/bin/$PKG"
-    echo "./usr/lib/$PKG/libzarvo-print.so"
+    echo "./$MODULE_DIR/libzarvo-print.so"
+    echo "./usr/share/doc/$PKG/copyright"
+    echo "./usr/share/doc/$PKG/changelog.gz"
+    echo "./usr/share/man/man1/$PKG.1.gz"
+    echo "./usr/share/mime/packages/$APP_ID.xml"
     echo "./usr/share/applications/$APP_ID.desktop"
     echo "./usr/share/metainfo/$APP_ID.metainfo.xml"
     echo "./usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
@@ -145,12 +166,13 @@ binary_kind=$(file -b "$ROOT/usr/bin/$PKG")
 echo "binary: $binary_kind"
 [[ "$binary_kind" == ELF*executable*dynamically\ linked* ]] || die "the program is not a dynamically linked ELF executable"
 [[ "$binary_kind" == *", stripped"* ]] || die "the program is not stripped"
-# The program loads its print module from ../lib/<package>/ when the first report is printed.
-PRINT_MODULE="$ROOT/usr/lib/$PKG/libzarvo-print.so"
-nm -D --defined-only "$PRINT_MODULE" | grep -qw zarvo_print_document \
+# The program loads its print module from ../lib/<multiarch>/<package>/ when the first
+# report is printed.
+PRINT_MODULE="$ROOT/$MODULE_DIR/libzarvo-print.so"
+nm -D --defined-only "$PRINT_MODULE" | grep -w zarvo_print_document >/dev/null \
     || die "the print module does not export zarvo_print_document"
-ldd "$PRINT_MODULE" | grep -q libQt6PrintSupport || die "the print module does not link Qt's print support"
-grep -qa "lib/$PKG" "$ROOT/usr/bin/$PKG" || die "the program does not look for its print module in lib/$PKG"
+ldd "$PRINT_MODULE" | grep libQt6PrintSupport >/dev/null || die "the print module does not link Qt's print support"
+grep -qa "${MODULE_DIR#usr/}" "$ROOT/usr/bin/$PKG" || die "the program does not look for its print module in ${MODULE_DIR#usr/}"
 missing_libs=$(ldd "$ROOT/usr/bin/$PKG" "$PRINT_MODULE" | grep 'not found' || true)
 [ -z "$missing_libs" ] || die "libraries not found: $missing_libs"
 
@@ -164,6 +186,44 @@ for size in "${ICON_SIZES[@]}"; do
 done
 
 # ---------------------------------------------------------------------------------
+step "Manual page, copyright and changelog"
+MANPAGE="$ROOT/usr/share/man/man1/$PKG.1.gz"
+man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$MANPAGE" 2>&1 >/dev/null)
+[ -z "$man_warnings" ] || die "the manual page has faults: $man_warnings"
+man_text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$MANPAGE" 2>/dev/null | col -bx | tr -s " ")
+for text in "$PKG - " "--help" "--version" "file.tib" "-platform"; do
+    grep -qF -- "$text" <<<"$man_text" || die "the manual page does not mention '$text'"
+done
+COPYRIGHT="$ROOT/usr/share/doc/$PKG/copyright"
+expect_eq "copyright format" "$(head -n1 "$COPYRIGHT")" \
+    "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+grep -q '^Files: \*$' "$COPYRIGHT" || die "the copyright file covers not every file"
+zcat "$ROOT/usr/share/doc/$PKG/changelog.gz" >"$WORK/changelog"
+expect_eq "newest changelog version" "$(dpkg-parsechangelog -l "$WORK/changelog" -S Version)" "$VERSION"
+expect_eq "changelog package" "$(dpkg-parsechangelog -l "$WORK/changelog" -S Source)" "$PKG"
+expect_eq "changelog maintainer" "$(dpkg-parsechangelog -l "$WORK/changelog" -S Maintainer)" "$maintainer"
+
+# ---------------------------------------------------------------------------------
+step "--help and --version, without a display"
+version_text=$(env -u DISPLAY -u WAYLAND_DISPLAY "$ROOT/usr/bin/$PKG" --version 2>&1) || die "--version failed: $version_text"
+expect_eq "--version" "$version_text" "$PKG $VERSION"
+help_text=$(env -u DISPLAY -u WAYLAND_DISPLAY "$ROOT/usr/bin/$PKG" --help 2>&1) || die "--help failed: $help_text"
+for text in "Usage: " "--version" "--help" "[file]"; do
+    grep -qF -- "$text" <<<"$help_text" || die "--help does not show '$text': $help_text"
+done
+
+# ---------------------------------------------------------------------------------
+step "Reading-file MIME type"
+MIME_XML="$ROOT/usr/share/mime/packages/$APP_ID.xml"
+mkdir -p "$WORK/mime/packages"
+cp "$MIME_XML" "$WORK/mime/packages/"
+XDG_DATA_DIRS="$WORK" update-mime-database "$WORK/mime" >"$WORK/mime.log" 2>&1 || { cat "$WORK/mime.log"; die "update-mime-database"; }
+[ ! -s "$WORK/mime.log" ] || { cat "$WORK/mime.log"; die "update-mime-database complains"; }
+grep -qx "50:$MIME_TYPE:\*\.tib" "$WORK/mime/globs2" || die "no glob *.tib for $MIME_TYPE: $(cat "$WORK/mime/globs2")"
+grep -qx "$MIME_TYPE:$APP_ID" "$WORK/mime/icons" || die "$MIME_TYPE has not the program's icon"
+grep -q '<comment>[^<]' "$WORK/mime/${MIME_TYPE}.xml" || die "$MIME_TYPE has no comment"
+
+# ---------------------------------------------------------------------------------
 step "Desktop entry"
 DESKTOP="$ROOT/usr/share/applications/$APP_ID.desktop"
 validation=$(desktop-file-validate "$DESKTOP" 2>&1) || die "desktop-file-validate: $validation"
@@ -173,7 +233,8 @@ desktop_key() { sed -n "s/^$1=//p" "$DESKTOP"; }
 expect_eq "desktop Type" "$(desktop_key Type)" "Application"
 expect_eq "desktop Name" "$(desktop_key Name)" "$APP_NAME"
 expect_eq "desktop Icon" "$(desktop_key Icon)" "$APP_ID"
-expect_eq "desktop Exec" "$(desktop_key Exec)" "$PKG"
+expect_eq "desktop Exec" "$(desktop_key Exec)" "$PKG %f"
+expect_eq "desktop MimeType" "$(desktop_key MimeType)" "$MIME_TYPE;"
 expect_eq "desktop TryExec" "$(desktop_key TryExec)" "$PKG"
 expect_eq "desktop Terminal" "$(desktop_key Terminal)" "false"
 STARTUP_WM_CLASS=$(desktop_key StartupWMClass)
@@ -215,7 +276,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: installing the package for real needs root; all checks above passed."
     exit 77
 fi
-need_tools apt-get flock Xvfb xdotool xprop import timeout
+need_tools apt-get flock Xvfb xdotool xprop import compare timeout xdg-mime xdg-open gio setpriv python3
 
 step "Installing the package with apt-get"
 export DEBIAN_FRONTEND=noninteractive
@@ -323,10 +384,13 @@ echo "display $DISPLAY"
 
 mkdir -p "$WORK/home" "$WORK/config" "$WORK/data" "$WORK/cache"
 mkdir -m 700 "$WORK/runtime"
-env -i HOME="$WORK/home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" \
-    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache" \
-    XDG_RUNTIME_DIR="$WORK/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus" \
-    "/usr/bin/$PKG" >"$WORK/program.log" 2>&1 &
+# The private session of the test's user, on a GNOME-like desktop (xdg-open and
+# xdg-mime then go through gio): env -i "${SESSION[@]}" COMMAND...
+SESSION=(HOME="$WORK/home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
+    XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache"
+    XDG_RUNTIME_DIR="$WORK/runtime" DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-session-bus"
+    XDG_CURRENT_DESKTOP=GNOME)
+env -i "${SESSION[@]}" "/usr/bin/$PKG" >"$WORK/program.log" 2>&1 &
 APP_PID=$!
 
 escape_ere() {  # the text as an extended regular expression that matches only itself
@@ -363,10 +427,131 @@ done
 echo "screenshot $SHOT ($colours colours)"
 kill -0 "$APP_PID" 2>/dev/null || { cat "$WORK/program.log"; die "the program ended on its own"; }
 
-# ---------------------------------------------------------------------------------
-step "Ending the program and removing the package"
 stop_process "$APP_PID" "the program"
 APP_PID=""
+
+# ---------------------------------------------------------------------------------
+step "Reading files as a document type"
+# Two reading files: five lines, each character's code plus 60, ended by CR LF.
+FILES="$WORK/files"
+mkdir -p "$FILES"
+write_reading() {  # path, then the five plain lines
+    local path=$1 line i code
+    shift
+    for line in "$@"; do
+        for ((i = 0; i < ${#line}; i++)); do
+            printf -v code '%d' "'${line:i:1}"
+            # shellcheck disable=SC2059
+            printf "\\$(printf '%03o' $((code + 60)))"
+        done
+        printf '\r\n'
+    done >"$path"
+}
+write_reading "$FILES/anna.tib" Anna Female 7 March 1984
+write_reading "$FILES/bob m.tib" Bob Male 2 June 1950
+chmod 755 "$FILES"
+chmod 644 "$FILES"/*.tib
+
+expect_eq "MIME type of a reading file" "$(env -i "${SESSION[@]}" xdg-mime query filetype "$FILES/anna.tib")" "$MIME_TYPE"
+expect_eq "program for reading files" "$(env -i "${SESSION[@]}" xdg-mime query default "$MIME_TYPE")" "$APP_ID.desktop"
+
+# program_windows: "ID ROLE" of every visible window of the program.
+program_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --class "$STARTUP_WM_CLASS" 2>/dev/null); do
+        echo "$id $(xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/^WM_WINDOW_ROLE(STRING) = "\(.*\)"$/\1/p')"
+    done
+}
+# shown_reading FILE [REFERENCE]: waits until the program shows exactly one window, its
+# result window, drawn (and, with a reference, looking exactly like it); keeps its
+# picture in FILE and prints its id. A reading that is replaced gets a new window.
+shown_reading() {
+    local file=$1 reference=${2:-} deadline=$((SECONDS + 30)) now="" window colours="" differing=""
+    while :; do
+        now=$(program_windows)
+        if [ "$(wc -l <<<"$now")" -eq 1 ] && [ "${now#* }" = "frmTibetanResult" ]; then
+            window=${now%% *}
+            if import -window "$window" "$file" 2>/dev/null; then
+                colours=$(identify -format '%k' "$file")
+                if [ "$colours" -ge 64 ]; then
+                    [ -n "$reference" ] || { echo "$window"; return 0; }
+                    differing=$(compare -metric AE "$file" "$reference" null: 2>&1) || true
+                    [ "$differing" != 0 ] || { echo "$window"; return 0; }
+                fi
+            fi
+        fi
+        [ "$SECONDS" -lt "$deadline" ] \
+            || die "no result window like ${reference:-any} within 30 s: windows [${now}], ${colours:-?} colours, ${differing:-?} pixels differ"
+        sleep 0.2
+    done
+}
+window_pid() { xprop -id "$1" _NET_WM_PID | sed -n 's/^_NET_WM_PID(CARDINAL) = //p'; }
+
+# The reading of Bob, started directly, as the picture to compare with; Qt's own
+# options stay Qt's.
+env -i "${SESSION[@]}" "/usr/bin/$PKG" -platform xcb -style Fusion "$FILES/bob m.tib" >"$WORK/program-bob.log" 2>&1 &
+APP_PID=$!
+shown_reading "$WORK/bob.png" >/dev/null
+stop_process "$APP_PID" "the program"
+APP_PID=""
+
+# Not running: xdg-open starts the program with the file.
+env -i "${SESSION[@]}" xdg-open "$FILES/anna.tib" >"$WORK/xdg-open.log" 2>&1 || { cat "$WORK/xdg-open.log"; die "xdg-open failed"; }
+window=$(shown_reading "$WORK/anna.png")
+APP_PID=$(window_pid "$window")
+differing=$(compare -metric AE "$WORK/anna.png" "$WORK/bob.png" null: 2>&1) || true
+[ "$differing" != 0 ] || die "the readings of Anna and Bob look the same"
+
+# Running: gio open hands the file to the running copy, which shows its reading.
+env -i "${SESSION[@]}" gio open "$FILES/bob m.tib" >"$WORK/gio-open.log" 2>&1 || { cat "$WORK/gio-open.log"; die "gio open failed"; }
+window=$(shown_reading "$WORK/bob-handed.png" "$WORK/bob.png")
+expect_eq "process that shows the handed-over reading" "$(window_pid "$window")" "$APP_PID"
+import -window root "$WORK/screenshot-handed-over.png"
+echo "screenshot $WORK/screenshot-handed-over.png"
+stop_process "$APP_PID" "the program"
+APP_PID=""
+
+# ---------------------------------------------------------------------------------
+step "Handing over as a normal user; another user is refused"
+USER_ID=65534  # nobody
+mkdir -p "$WORK/user-home"
+mkdir -m 700 "$WORK/user-runtime"
+chown "$USER_ID:$USER_ID" "$WORK/user-home" "$WORK/user-runtime"
+AS_USER=(setpriv --reuid="$USER_ID" --regid="$USER_ID" --clear-groups
+    env -i HOME="$WORK/user-home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
+    XDG_RUNTIME_DIR="$WORK/user-runtime")
+"${AS_USER[@]}" "/usr/bin/$PKG" "$FILES/anna.tib" >"$WORK/program-user.log" 2>&1 &
+APP_PID=$!
+window=$(shown_reading "$WORK/anna-user.png" "$WORK/anna.png")
+SOCKET="$WORK/user-runtime/$PKG/reading"
+[ -S "$SOCKET" ] || die "no socket $SOCKET"
+# Root may enter the user's folder, but the program takes nothing from another user:
+# it closes the connection without an answer.
+answer=$(python3 - "$SOCKET" "$FILES/bob m.tib" <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+s.settimeout(10)
+s.connect(sys.argv[1])
+try:
+    s.sendall(sys.argv[2].encode() + b"\0")
+    answer = s.recv(16)
+except (BrokenPipeError, ConnectionResetError):
+    answer = b""
+print(repr(answer))
+PY
+) || die "could not talk to $SOCKET"
+expect_eq "answer to another user" "$answer" "b''"
+shown_reading "$WORK/anna-user.png" "$WORK/anna.png" >/dev/null
+# The user's own second start hands the file over and ends at once, without a window.
+"${AS_USER[@]}" timeout 30 "/usr/bin/$PKG" "$FILES/bob m.tib" >"$WORK/program-user2.log" 2>&1 \
+    || { cat "$WORK/program-user2.log"; die "the second start as the user failed"; }
+window=$(shown_reading "$WORK/bob-user.png" "$WORK/bob.png")
+expect_eq "process of the user's reading" "$(window_pid "$window")" "$APP_PID"
+stop_process "$APP_PID" "the program"
+APP_PID=""
+
+# ---------------------------------------------------------------------------------
+step "Ending the program and removing the package"
 stop_process "$XVFB_PID" "Xvfb"
 XVFB_PID=""
 remove_package || die "apt-get purge failed"

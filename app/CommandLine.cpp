@@ -1,0 +1,91 @@
+#include "app/CommandLine.h"
+
+#include "platform/BuildSettings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <cstring>
+
+namespace CommandLine {
+
+namespace {
+
+struct Parser
+{
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    Parser()
+        : help(parser.addHelpOption())
+        , version(parser.addVersionOption())
+    {
+        parser.setApplicationDescription(QStringLiteral("Tibetan astrology reading from a date of birth."));
+        parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A reading file (.tib) to open."),
+                                     QStringLiteral("[file]"));
+    }
+
+    // Unknown options are not fatal: they are left out like any other argument that
+    // is no reading file.
+    void parse(const QStringList& arguments) { parser.parse(arguments); }
+};
+
+bool isTextOption(const char* argument)
+{
+    for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+        if (std::strcmp(argument, option) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool asksForText(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (isTextOption(argv[i]))
+            return true;
+    }
+    return false;
+}
+
+void printTextAndExit()
+{
+    QCoreApplication::setApplicationVersion(QLatin1String(BuildSettings::Version));
+    Parser p;
+    p.parse(QCoreApplication::arguments());
+    if (p.parser.isSet(p.version))
+        p.parser.showVersion();
+    p.parser.showHelp(0);
+}
+
+QString readingFile(const QStringList& arguments)
+{
+    Parser p;
+    p.parse(arguments);
+    for (const QString& argument : p.parser.positionalArguments()) {
+        if (argument.isEmpty() || argument == QLatin1String("-"))
+            continue;
+        // File managers may pass file: URLs; any other address names no file here. A
+        // colon alone does not make a URL: "notes:1984.tib" is a file name.
+        static const QRegularExpression urlStart(QStringLiteral("^(file:|[A-Za-z][A-Za-z0-9+.-]*://)"));
+        if (urlStart.match(argument).hasMatch()) {
+            const QUrl url(argument);
+            if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+                return QDir::cleanPath(url.toLocalFile());
+            continue;
+        }
+        // The running copy that may get the path has another working folder.
+        return QDir::cleanPath(QDir::current().absoluteFilePath(argument));
+    }
+    return {};
+}
+
+} // namespace CommandLine

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's own command line: --help, --version and one reading file. Options
+// that Qt takes itself (-platform, -style, ...) are gone from the list by the time
+// QApplication has been made.
+namespace CommandLine {
+
+// True when the line asks only for text (--help or --version): it is answered
+// before any window system is needed, so that it works without a display.
+bool asksForText(int argc, char* argv[]);
+
+// Prints the help or the version and ends the process. Needs a QCoreApplication.
+[[noreturn]] void printTextAndExit();
+
+// The absolute path of the reading file named on the line, or empty. The first
+// argument that is a local path or a file: URL counts; other URLs, unknown options
+// and empty arguments are ignored.
+QString readingFile(const QStringList& arguments);
+
+} // namespace CommandLine

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The main flow on a German desktop (LANG=de_DE.UTF-8): the windows keep the size they
+# have in English, so no German text pushes a control aside; the German access keys
+# and Qt's German buttons work; the saved reading file is the one English writes.
+# Which texts are German is checked window by window in tests/translations/tst_german.cpp;
+# here the screenshots show them.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+GERMAN=("LANG=de_DE.UTF-8" "LC_ALL=de_DE.UTF-8" "LANGUAGE=de_DE:de")
+
+# enter_anna MAIN: Anna, female, 20 January 1984, then the Calculate button.
+enter_anna() {
+    click "$1" "${MAIN_NAME[@]}"
+    focus_window "$1"
+    type_text "Anna"
+    click "$1" "${MAIN_FEMALE[@]}"
+    key Tab                        # month list, January
+    key Tab
+    key --repeat 19 Down           # 1 -> 20
+    key Tab
+    key --repeat 54 Down           # 1930 -> 1984
+    click "$1" "${MAIN_CALCULATE[@]}"
+}
+
+# The English sizes, and the English main window's picture.
+app_start
+main=$(only_window frmMain)
+wait_painted "$main" "$(window_size "$main" | tr ' ' x)+0+0" "$E2E_TMP/main-english.png"
+main_size=$(window_size "$main")
+enter_anna "$main"
+result=$(only_window frmTibetanResult)
+result_size=$(window_size "$result")
+app_stop
+
+app_start "${GERMAN[@]}"
+main=$(only_window frmMain)
+assert_eq "$(window_size "$main")" "$main_size" "size of the German main window"
+wait_painted "$main" "$(tr ' ' x <<<"$main_size")+0+0" "$E2E_TMP/main-german.png"
+[ "$(pixels_differing "$E2E_TMP/main-german.png" "$E2E_TMP/main-english.png")" -gt 1000 ] \
+    || fail "the main window looks the same under LANG=de_DE.UTF-8 as in English"
+screenshot main-window
+enter_anna "$main"
+result=$(only_window frmTibetanResult)
+assert_eq "$(window_size "$result")" "$result_size" "size of the German result window"
+page_region=$(result_page_region "$result")
+wait_painted "$result" "$page_region" "$E2E_TMP/tab1.png"
+screenshot result-tab1
+click_result "$result" "${RESULT_TAB2[@]}"
+wait_region_differs "$result" "$page_region" "$E2E_TMP/tab1.png" "$E2E_TMP/tab2.png" "page of tab 2"
+screenshot result-tab2
+click_result "$result" "${RESULT_TAB3[@]}"
+wait_region_differs "$result" "$page_region" "$E2E_TMP/tab2.png" "$E2E_TMP/tab3.png" "page of tab 3"
+screenshot result-tab3
+
+# The report, saved through Qt's German file dialog; saving again under the same name
+# is answered with Qt's German "&Ja".
+{
+    scramble_ascii "Anna"; printf '\r\n'
+    scramble_ascii "Female"; printf '\r\n'
+    scramble_ascii "20"; printf '\r\n'
+    scramble_ascii "January"; printf '\r\n'
+    scramble_ascii "1984"; printf '\r\n'
+} >"$E2E_TMP/expected.tib"
+for attempt in first again; do
+    click_result "$result" "${RESULT_SAVE[@]}"
+    report=$(wait_role frmSave)
+    wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
+    [ "$attempt" = first ] && screenshot report-window
+    focus_window "$report"
+    key alt+s                      # &Speichern
+    dialog=$(wait_role fileDialog)
+    focus_window "$dialog"
+    [ "$attempt" = first ] && screenshot save-dialog
+    type_text "$WORK/anna"
+    key Return
+    if [ "$attempt" = again ]; then
+        box=$(wait_role messageBox)
+        screenshot replace-question
+        : >"$WORK/anna.tib"          # emptied, so that only the replacement refills it
+        focus_window "$box"
+        key j                      # &Ja
+    fi
+    wait_gone fileDialog
+    wait_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved under German ($attempt)"
+    focus_window "$report"
+    key Escape
+    wait_windows frmTibetanResult
+done
+
+# Datei > Beenden leaves the result window for the support screen.
+focus_window "$result"
+key alt+d
+key b
+support=$(only_window frmNagScreen2)
+screenshot support-screen
+focus_window "$support"
+key alt+b                          # &Beenden
+wait_exit "$APP_PID"
+assert_eq "$APP_STATUS" 0 "exit status"

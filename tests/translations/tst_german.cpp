@@ -1,0 +1,373 @@
+// The German translation leaves nothing in English. Every window, tab, menu, message
+// and dialog is opened once in English and once in German, with the catalogues the
+// program itself installs, and a text that reads the same in both fails, apart from
+// the few names and words that German shares with English. Reading files stay the
+// same in either language.
+#include "app/AboutBox.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "app/Translations.h"
+#include "app/UpdateReminder.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "translations/VisibleTexts.h"
+#include "ui/ReportWindow.h"
+#include "ui/ResultWindow.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTranslator>
+
+using namespace GuiTest;
+using VisibleTexts::Text;
+
+namespace {
+
+const QLocale german(QLocale::German, QLocale::Germany);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+void speak(const QLocale& locale)
+{
+    // The catalogues that Translations::install adds belong to the application object.
+    for (QTranslator* catalogue : qApp->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(catalogue);
+        delete catalogue;
+    }
+    Translations::install(locale);
+}
+
+// Words that German writes as English does.
+bool sameInBothLanguages(const QString& text)
+{
+    static const QStringList shared = {"Zarvo Tibetan Astrology", "Name", "OK", "Tiger",
+                                       "April", "August", "September", "November"};
+    return shared.contains(text) || text.startsWith(QLatin1String("Zarvo Tibetan Astrology v"));
+}
+
+void addWindow(QList<Text>& texts, const QString& screen, QWidget* window, const QStringList& data = {})
+{
+    for (Text shown : VisibleTexts::of(window, data)) {
+        shown.owner.prepend(screen + u'/');
+        texts << shown;
+    }
+}
+
+void addMessages(QList<Text>& texts, const QString& screen, const FakePlatform& platform)
+{
+    for (const FakePlatform::Message& message : platform.messages)
+        texts.append({screen + QStringLiteral("/message"), message.text});
+    for (const Platform::FileDialog& dialog : platform.fileDialogs) {
+        texts.append({screen + QStringLiteral("/file dialog title"), dialog.title});
+        texts.append({screen + QStringLiteral("/file dialog filter"), dialog.filter});
+    }
+}
+
+// Every line of the report, captions, values, paragraphs and footer alike.
+void addReport(QList<Text>& texts, ReportWindow& report)
+{
+    const QTextDocument* document = control<QTextEdit>(&report, "RTB")->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (VisibleTexts::hasWords(block.text()))
+            texts.append({QStringLiteral("report/line"), block.text()});
+    }
+}
+
+// What a person meets in one run through the program, window by window.
+QList<Text> everythingShown()
+{
+    QList<Text> texts;
+    {
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        MainWindow* main = app.mainWindow();
+        addWindow(texts, QStringLiteral("main"), main, {QStringLiteral("txtName")});
+        control<QPushButton>(main, "cmdCalculate")->click();  // no name
+        control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Anna"));
+        control<QPushButton>(main, "cmdCalculate")->click();  // no sex
+        control<QRadioButton>(main, "optFemale")->setChecked(true);
+        control<QComboBox>(main, "cboMonth")->setCurrentIndex(1);
+        control<QComboBox>(main, "cboDate")->setCurrentIndex(30);
+        control<QPushButton>(main, "cmdCalculate")->click();  // 31 February
+        QTemporaryDir folder;
+        const QString junk = folder.filePath(QStringLiteral("junk.tib"));
+        QFile file(junk);
+        file.open(QIODevice::WriteOnly);
+        file.write("junk\r\n");
+        file.close();
+        platform.fileAnswers << junk;
+        control<QPushButton>(main, "cmdOpen")->click();
+        addMessages(texts, QStringLiteral("main"), platform);
+        app.quitApplication();
+    }
+    {
+        FakePlatform platform;
+        Application app(platform);
+        AboutBox about(app, nullptr);
+        addWindow(texts, QStringLiteral("about"), &about);
+    }
+    {
+        FakePlatform platform;
+        Application app(platform);
+        // Born before Losar, so that the note shows too.
+        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
+        app.showResultWindow();
+        ResultWindow* result = app.resultWindow();
+        if (!control<QLabel>(result, "lblLosarNote")->isVisibleTo(result))
+            qFatal("the Losar note is missing");
+        addWindow(texts, QStringLiteral("result"), result, {QStringLiteral("lblTibetanSunSign")});
+        ReportWindow report(app, result);
+        addWindow(texts, QStringLiteral("report"), &report, {QStringLiteral("RTB")});
+        addReport(texts, report);
+        platform.hasPrinter = false;
+        control<QPushButton>(&report, "cmdPrint")->click();
+        platform.fileAnswers << QStringLiteral("/nonexistent-folder/anna.tib");
+        control<QPushButton>(&report, "cmdSave")->click();
+        addMessages(texts, QStringLiteral("report"), platform);
+        app.quitApplication();
+    }
+    {
+        FakePlatform platform;
+        Application app(platform);
+        app.showSupportScreen();
+        SupportScreen* support = app.supportScreen();
+        addWindow(texts, QStringLiteral("support"), support,
+                  {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"});
+        support->submit();
+        control<QLineEdit>(support, "txtName")->setText(QStringLiteral("Anna"));
+        support->submit();
+        control<QLineEdit>(support, "txtEmail")->setText(QStringLiteral("a b@example.org"));
+        support->submit();
+        addMessages(texts, QStringLiteral("support"), platform);
+        app.quitApplication();
+    }
+    {
+        QTemporaryDir folder;
+        SingleInstance first(folder.filePath(QStringLiteral("zarvo.lock")));
+        first.acquire();
+        FakePlatform platform;
+        Application app(platform);
+        SingleInstance second(folder.filePath(QStringLiteral("zarvo.lock")));
+        Startup::run(app, second);
+        platform.settings.insert(QStringLiteral("Duration"), QStringLiteral("2000-01-01"));
+        platform.answers << Platform::Answer::No;
+        UpdateReminder::checkForUpdate(app, english);
+        addMessages(texts, QStringLiteral("start"), platform);
+    }
+    {
+        // Qt's own texts: the buttons of the message boxes and the file dialog.
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        addWindow(texts, QStringLiteral("message box"), &box);
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            texts.append({QStringLiteral("file dialog/") + QLatin1String(name), control<QLabel>(&dialog, name)->text()});
+    }
+    return texts;
+}
+
+// The access key of a caption ("&Datei" gives 'd'), or none.
+QChar accessKey(const QString& caption)
+{
+    for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size(); i = caption.indexOf(u'&', i + 2)) {
+        if (caption.at(i + 1) != u'&')
+            return caption.at(i + 1).toLower();
+    }
+    return {};
+}
+
+// Captions that share an access key: on the window itself (its buttons and menu bar)
+// and within each of its menus.
+QStringList accessKeyClashes(QWidget* window)
+{
+    QStringList clashes;
+    auto check = [&](const QStringList& captions) {
+        QHash<QChar, QString> taken;
+        for (const QString& caption : captions) {
+            const QChar key = accessKey(caption);
+            if (key.isNull())
+                continue;
+            if (taken.contains(key))
+                clashes << taken.value(key) + QStringLiteral(" / ") + caption;
+            taken.insert(key, caption);
+        }
+    };
+    QStringList onWindow;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        onWindow << button->text();
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        onWindow << menu->title();
+        QStringList items;
+        for (QAction* item : menu->actions()) {
+            if (item->isVisible())
+                items << item->text();
+        }
+        check(items);
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (QAction* item : bar->actions()) {
+            if (item->isVisible() && !item->menu())
+                onWindow << item->text();
+        }
+    }
+    check(onWindow);
+    return clashes;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Enters Anna, female, 20 January 1984 on the main window as a user does, calculates
+// and saves the reading from the report window.
+void saveReading(const QString& path)
+{
+    FakePlatform platform;
+    Application app(platform);
+    app.showMainWindow();
+    MainWindow* main = app.mainWindow();
+    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Anna"));
+    control<QRadioButton>(main, "optFemale")->setChecked(true);
+    control<QComboBox>(main, "cboMonth")->setCurrentIndex(0);
+    control<QComboBox>(main, "cboDate")->setCurrentIndex(19);
+    control<QComboBox>(main, "cboYear")->setCurrentIndex(1984 - 1930);
+    control<QPushButton>(main, "cmdCalculate")->click();
+    ReportWindow report(app, app.resultWindow());
+    platform.fileAnswers << path;
+    control<QPushButton>(&report, "cmdSave")->click();
+    app.quitApplication();
+}
+
+// Opens a reading file from the main window; the reading it gives.
+Reading reopen(const QString& path)
+{
+    FakePlatform platform;
+    Application app(platform);
+    app.showMainWindow();
+    platform.fileAnswers << path;
+    control<QPushButton>(app.mainWindow(), "cmdOpen")->click();
+    const Reading reading = app.reading();
+    app.quitApplication();
+    return reading;
+}
+
+} // namespace
+
+class TestGerman : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { speak(english); }
+
+    void nothingIsLeftInEnglish()
+    {
+        speak(english);
+        const QList<Text> inEnglish = everythingShown();
+        speak(german);
+        const QList<Text> inGerman = everythingShown();
+        QStringList owners[2];
+        for (const Text& shown : inEnglish)
+            owners[0] << shown.owner;
+        for (const Text& shown : inGerman)
+            owners[1] << shown.owner;
+        QCOMPARE(owners[1], owners[0]);
+        QStringList untranslated;
+        for (int i = 0; i < inEnglish.size(); ++i) {
+            if (inGerman[i].text == inEnglish[i].text && !sameInBothLanguages(inEnglish[i].text))
+                untranslated << inEnglish[i].owner + QStringLiteral(": ") + inEnglish[i].text.left(60);
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral(" | "))));
+    }
+
+    void accessKeysStayUnique()
+    {
+        speak(german);
+        FakePlatform platform;
+        Application app(platform);
+        app.showMainWindow();
+        QStringList clashes = accessKeyClashes(app.mainWindow());
+        AboutBox about(app, nullptr);
+        clashes << accessKeyClashes(&about);
+        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
+        app.showResultWindow();
+        clashes << accessKeyClashes(app.resultWindow());
+        ReportWindow report(app, app.resultWindow());
+        clashes << accessKeyClashes(&report);
+        app.showSupportScreen();
+        clashes << accessKeyClashes(app.supportScreen());
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(" | "))));
+        app.quitApplication();
+    }
+
+    void losarNoteSpeaksGerman()
+    {
+        speak(german);
+        FakePlatform platform;
+        Application app(platform);
+        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
+        app.showResultWindow();
+        const QString note = control<QLabel>(app.resultWindow(), "lblLosarNote")->text();
+        // Losar 1984 fell in February or March; the year before was the Water Boar's.
+        QVERIFY2(note.contains(QRegularExpression(QStringLiteral("\\b\\d{1,2}\\. (Februar|M\u00e4rz) 1984\\b"))),
+                 qPrintable(note));
+        QVERIFY2(note.contains(QStringLiteral("Wasser-Schwein")), qPrintable(note));
+        app.quitApplication();
+    }
+
+    void readingFilesAreTheSameInEitherLanguage()
+    {
+        QTemporaryDir folder;
+        const QString fromEnglish = folder.filePath(QStringLiteral("english.tib"));
+        const QString fromGerman = folder.filePath(QStringLiteral("german.tib"));
+        speak(english);
+        saveReading(fromEnglish);
+        speak(german);
+        saveReading(fromGerman);
+        // Name, sex, day, month and year, each character's code plus 60.
+        const QByteArray expected = "}\xaa\xaa\x9d\r\n"
+                                    "\x82\xa1\xa9\x9d\xa8\xa1\r\n"
+                                    "nl\r\n"
+                                    "\x86\x9d\xaa\xb1\x9d\xae\xb5\r\n"
+                                    "mutp\r\n";
+        QCOMPARE(contentOf(fromEnglish), expected);
+        QCOMPARE(contentOf(fromGerman), expected);
+
+        // Either file gives the same reading in the other language, named in English.
+        const Reading underGerman = reopen(fromEnglish);
+        speak(english);
+        const Reading underEnglish = reopen(fromGerman);
+        for (const Reading& reading : {underGerman, underEnglish}) {
+            QCOMPARE(reading.tibetanSunSign, QStringLiteral("Chusin"));
+            QCOMPARE(reading.tibetanSunSignTranslation, QStringLiteral("Crocodile"));
+            QCOMPARE(reading.westernSunSign, QStringLiteral("Capricorn"));
+            QCOMPARE(reading.animalSign, QStringLiteral("Rat"));
+            QCOMPARE(reading.element, QStringLiteral("Wood"));
+        }
+        QCOMPARE(underGerman.animalSignText.left(12), QStringLiteral("Die Maus geh"));
+        QCOMPARE(underEnglish.animalSignText.left(12), QStringLiteral("Belonging to"));
+    }
+};
+
+QTEST_MAIN(TestGerman)
+#include "tst_german.moc"
