@@ -46,7 +46,7 @@ MainWindow::MainWindow(Navigator& navigator)
     Look::applyStandardLook(m_ui->fraFullBrand);
     // The window icon, already decoded for the window itself.
     const QIcon icon = QApplication::windowIcon();
-    m_ui->picEmblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon);
+    m_ui->picEmblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
 
     WindowParts::showPromoLink(m_ui->Label14, PromoTexts::ForumInvitation, m_nav);
     WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Zarvo Tibetan Astrology with its tests and runs every test: unit and widget
-# tests (offscreen), end-to-end tests of the real program on Xvfb, printing to a
+# tests (offscreen), end-to-end tests of the real program on Xvfb and under a headless
+# Wayland compositor, a screen-reader walk over the accessibility bus, printing to a
 # CUPS queue that writes PDF, a bounded fuzzing run of the reading-file reader, and
 # the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -8,7 +9,8 @@ source "$(dirname "$0")/lib.sh"
 
 TEST_PACKAGES="xvfb x11-xkb-utils xdotool xclip imagemagick x11-utils cups cups-client cups-bsd printer-driver-cups-pdf \
 poppler-utils clang libclang-rt-14-dev appstream desktop-file-utils dpkg-dev file pkg-config libxcb1-dev \
-lintian man-db shared-mime-info xdg-utils libglib2.0-bin python3 util-linux locales"
+lintian man-db shared-mime-info xdg-utils libglib2.0-bin python3 util-linux locales \
+weston qt6-wayland dbus at-spi2-core python3-pyatspi openbox"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES
 

@@ -15,6 +15,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>A golden sun rising from a lotus, with a crescent moon</source>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
+    </message>
 </context>
 <context>
     <name>AstrologyTables</name>
@@ -308,6 +312,10 @@
         <source>Please Check The File.</source>
         <translation>Bitte überprüfen Sie die Datei.</translation>
     </message>
+    <message>
+        <source>A golden sun rising from a lotus, with a crescent moon</source>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
+    </message>
 </context>
 <context>
     <name>Month</name>
@@ -568,6 +576,22 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
         <comment>date of Losar</comment>
         <translation>d. MMMM yyyy</translation>
     </message>
+    <message>
+        <source>The animal Tiger</source>
+        <translation>Das Tier Tiger</translation>
+    </message>
+    <message>
+        <source>The western sign Aquarius</source>
+        <translation>Das westliche Zeichen Wassermann</translation>
+    </message>
+    <message>
+        <source>The western sign %1</source>
+        <translation>Das westliche Zeichen %1</translation>
+    </message>
+    <message>
+        <source>The animal %1</source>
+        <translation>Das Tier %1</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -629,6 +653,10 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>A golden sun rising from a lotus, with a crescent moon</source>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
     </message>
 </context>
 <context>

@@ -36,8 +36,10 @@ ResultWindow::ResultWindow(Navigator& navigator)
 
     // Each page carries its tab's caption as its title; which page shows is decided by
     // stacking alone, nothing is hidden.
-    for (QWidget* page : pages())
+    for (QWidget* page : pages()) {
         m_ui->TS->addTab(page->windowTitle());
+        page->setAccessibleName(page->windowTitle());
+    }
     connect(m_ui->TS, &QTabBar::currentChanged, this, &ResultWindow::showSelectedPage);
     connect(m_ui->TS, &QTabBar::tabBarClicked, this, &ResultWindow::showSelectedPage);
 
@@ -76,10 +78,14 @@ void ResultWindow::showReading()
     Reading& reading = m_nav.reading();
     ComputeReading(m_nav.birthData(), reading);
     // A picture number 0 leaves the design picture in place.
-    if (reading.sunSignImage != 0)
+    if (reading.sunSignImage != 0) {
         m_ui->picTibetanSunSign->setPicture(m_sunSignImages->picture(reading.sunSignImage));
-    if (reading.animalSignImage != 0)
+        m_ui->picTibetanSunSign->setAccessibleDescription(tr("The western sign %1").arg(AstrologyTables::shownName(reading.westernSunSign)));
+    }
+    if (reading.animalSignImage != 0) {
         m_ui->picTibetanAnimalSign->setPicture(m_animalImages->picture(reading.animalSignImage));
+        m_ui->picTibetanAnimalSign->setAccessibleDescription(tr("The animal %1").arg(AstrologyTables::shownName(reading.animalSign)));
+    }
     m_ui->lblTibetanSunSign->setText(reading.tibetanSunSign);
     m_ui->lblWesternSunSign->setText(AstrologyTables::shownName(reading.westernSunSign));
     m_ui->lblTransTibetanName->setText(AstrologyTables::shownName(reading.tibetanSunSignTranslation));
@@ -94,6 +100,7 @@ void ResultWindow::showReading()
         m_ui->TS->setCurrentIndex(0);
     }
     pages().front()->raise();
+    Look::announceCovering(pages().front());
 }
 
 // The reading keeps the Gregorian year; for a birth before Losar the note names the
@@ -121,8 +128,10 @@ void ResultWindow::showSelectedPage()
 {
     // The first selected tab wins; the other pages simply lie behind.
     const int selected = m_ui->TS->currentIndex();
-    if (selected >= 0 && selected < int(pages().size()))
+    if (selected >= 0 && selected < int(pages().size())) {
         pages().at(selected)->raise();
+        Look::announceCovering(pages().at(selected));
+    }
 }
 
 void ResultWindow::openReport()

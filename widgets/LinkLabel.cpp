@@ -1,5 +1,7 @@
 #include "widgets/LinkLabel.h"
 
+#include "widgets/Look.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -26,6 +28,15 @@ public:
         if (t == QAccessible::Name && value.isEmpty())
             value = link()->text();
         return value;
+    }
+
+    // A link that another covers cannot be seen, so it is not read out.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (Look::isCovered(link()))
+            state.invisible = true;
+        return state;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -76,6 +87,7 @@ void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind)
     behind->setFocusPolicy(Qt::NoFocus);
     if (behind->hasFocus())
         front->setFocus();
+    Look::announceCovering(front);
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)

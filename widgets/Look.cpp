@@ -1,5 +1,7 @@
 #include "widgets/Look.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -122,8 +124,14 @@ QFont verdana(double pointSize, bool bold)
     return font;
 }
 
+namespace {
+QAccessibleInterface* accessibleContainerFactory(const QString& className, QObject* object);
+}
+
 void applyWindowLook(QWidget* window)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleContainerFactory), true);
+    Q_UNUSED(factoryInstalled);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, Background);
     palette.setColor(QPalette::WindowText, White);
@@ -161,6 +169,69 @@ void setBackground(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::Base, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+bool isCovered(const QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (!parent || widget->isWindow())
+        return false;
+    // Children are stacked in the order of the list: the later, the more to the front.
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i > 0 && i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings.at(i));
+        if (sibling && !sibling->isWindow() && sibling->isVisibleTo(parent)
+            && sibling->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+// A plain container, as Qt describes it, except that it is not showing while covered.
+class AccessibleContainer : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (isCovered(widget()))
+            state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* accessibleContainerFactory(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    // A window made of a plain widget (the support screen) is a window to screen readers,
+    // not a filler.
+    if (widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return new AccessibleContainer(widget);
+    return nullptr;
+}
+
+} // namespace
+
+void announceCovering(QWidget* widget)
+{
+    QWidget* parent = widget->parentWidget();
+    if (!parent || !QAccessible::isActive())
+        return;
+    for (QObject* child : parent->children()) {
+        if (child->isWidgetType()) {
+            QAccessible::State changed;
+            changed.invisible = true;
+            QAccessibleStateChangeEvent event(child, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 } // namespace Look

@@ -44,7 +44,9 @@ constexpr int tw(int twips)
     return (twips + (twips >= 0 ? 7 : -7)) / 15;
 }
 
-// Window background purple with light text, Verdana 8.25 pt.
+// Window background purple with light text, Verdana 8.25 pt. Screen readers see a
+// window made of a plain widget as a window, and a plain container (a page) that
+// others cover as not showing.
 void applyWindowLook(QWidget* window);
 // The style's ordinary light look, for menu bars and the promotional box.
 void applyStandardLook(QWidget* widget);
@@ -52,5 +54,11 @@ void applyStandardLook(QWidget* widget);
 void setTextColour(QWidget* widget, const QColor& colour);
 // Sets the background of one widget and fills it.
 void setBackground(QWidget* widget, const QColor& colour);
+
+// True when a visible sibling in front of widget covers it entirely: nobody can see it,
+// so screen readers must not read it out either.
+bool isCovered(const QWidget* widget);
+// Tells screen readers that which of widget's siblings are covered may have changed.
+void announceCovering(QWidget* widget);
 
 } // namespace Look

@@ -1,7 +1,41 @@
 #include "widgets/PictureBox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QImageReader>
 #include <QPainter>
+
+namespace {
+
+// Screen readers announce a picture as an image and read its description.
+class AccessiblePicture : public QAccessibleWidget, public QAccessibleImageInterface
+{
+public:
+    explicit AccessiblePicture(QWidget* box)
+        : QAccessibleWidget(box, QAccessible::Graphic)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ImageInterface)
+            return static_cast<QAccessibleImageInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString imageDescription() const override { return text(QAccessible::Description); }
+    QSize imageSize() const override { return widget()->size(); }
+    QPoint imagePosition() const override { return rect().topLeft(); }
+};
+
+QAccessibleInterface* accessiblePictureFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("PictureBox") && object && object->isWidgetType())
+        return new AccessiblePicture(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ImageList::ImageList(const QString& objectName, const QStringList& keys, QObject* parent)
     : QObject(parent)
@@ -25,6 +59,8 @@ QString ImageList::pictureForKey(const QString& key)
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessiblePictureFactory), true);
+    Q_UNUSED(factoryInstalled);
 }
 
 PictureBox::PictureBox(const QString& objectName, QWidget* parent)
@@ -43,10 +79,11 @@ void PictureBox::setPicture(const QString& resource)
     update();
 }
 
-void PictureBox::setIcon(const QIcon& icon)
+void PictureBox::setIcon(const QIcon& icon, const QString& scalable)
 {
     m_resource.clear();
     m_icon = icon;
+    m_scalable = scalable;
     m_rendered = QPixmap();
     update();
 }
@@ -66,19 +103,37 @@ QImage PictureBox::render(const QString& resource, const QSize& pixels)
     return image;
 }
 
+QImage PictureBox::draw(const QSize& pixels) const
+{
+    if (m_icon.isNull())
+        return render(m_resource, pixels);
+    QSize source;
+    QSize largest;
+    for (const QSize& size : m_icon.availableSizes()) {
+        if (size.width() >= pixels.width() && size.height() >= pixels.height()
+            && (!source.isValid() || size.width() < source.width()))
+            source = size;
+        if (!largest.isValid() || size.width() > largest.width())
+            largest = size;
+    }
+    if (!source.isValid() && !m_scalable.isEmpty())
+        return render(m_scalable, pixels);
+    const QImage image = m_icon.pixmap(source.isValid() ? source : largest, 1.0).toImage();
+    if (image.size() == pixels)
+        return image;
+    return image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     if (m_resource.isEmpty() && m_icon.isNull())
         return;
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
-    if (m_rendered.size() != pixels) {
-        if (m_icon.isNull()) {
-            m_rendered = QPixmap::fromImage(render(m_resource, pixels));
-            m_rendered.setDevicePixelRatio(ratio);
-        } else {
-            m_rendered = m_icon.pixmap(size(), ratio);
-        }
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
+        m_rendered = QPixmap::fromImage(draw(pixels));
+        m_rendered.setDevicePixelRatio(ratio);
     }
-    QPainter(this).drawPixmap(rect(), m_rendered);
+    // One pixel of the picture to one pixel of the screen.
+    QPainter(this).drawPixmap(QPointF(0, 0), m_rendered);
 }

@@ -19,8 +19,9 @@ private:
     QStringList m_keys;
 };
 
-// Shows one picture (SVG, drawn at the screen's resolution) or an icon.
-// Nothing is decoded until the box is painted.
+// Shows one picture (SVG, drawn at the screen's resolution) or an icon, always in the
+// screen's own pixels. Nothing is decoded until the box is painted. Screen readers
+// announce it as an image with its accessible name and description.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -29,8 +30,10 @@ public:
     explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     QString picture() const { return m_resource; }
-    // Shows the icon's best-fitting size instead of a picture.
-    void setIcon(const QIcon& icon);
+    // Shows the icon instead of a picture: the smallest of its sizes that covers the box,
+    // made smaller to fit. Where the screen needs more pixels than the icon's largest
+    // size has, the scalable picture is drawn instead, so the icon is never enlarged.
+    void setIcon(const QIcon& icon, const QString& scalable = {});
     // The SVG picture drawn to fill exactly the given pixels; transparent if it cannot be read.
     static QImage render(const QString& resource, const QSize& pixels);
     QSize sizeHint() const override { return {200, 200}; }
@@ -39,7 +42,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QImage draw(const QSize& pixels) const;
+
     QString m_resource;
     QIcon m_icon;
+    QString m_scalable;
     QPixmap m_rendered;  // the picture or icon drawn once for the current size and resolution
 };

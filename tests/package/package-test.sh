@@ -114,10 +114,10 @@ depends=$(field Depends)
 echo "Depends: $depends"
 dep_names=$(tr ',|' '\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:any//' -e 's/ //g' | sed '/^$/d' | sort -u)
 # The Qt libraries (from dpkg-shlibdeps; libqt6gui6 also carries the X11 platform
-# plugin; libqt6svg6, named by us, the SVG image plugin), the C++ runtime, the fonts
-# and Qt's translations.
+# plugin; named by us: libqt6svg6, the SVG image plugin, and qt6-wayland, the Wayland
+# platform plugin), the C++ runtime, the fonts and Qt's translations.
 for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
-        fonts-dejavu-core qt6-translations-l10n; do
+        qt6-wayland fonts-dejavu-core qt6-translations-l10n; do
     grep -qx -- "$name" <<<"$dep_names" || die "Depends lacks $name"
 done
 while read -r name; do

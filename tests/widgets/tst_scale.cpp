@@ -1,0 +1,149 @@
+// On a screen scaled to 200 % (or more) every picture and icon is drawn in the screen's
+// own pixels: a picture drawn at its logical size and then enlarged looks blurred.
+// The scale comes from QT_SCALE_FACTOR (2 unless the environment sets another).
+#include "app/AboutBox.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ResultWindow.h"
+#include "widgets/Look.h"
+#include "widgets/PictureBox.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The SVG drawn directly to fill the given pixels, over the colour that lies behind it.
+QImage drawnDirectly(const QString& svg, const QSize& pixels, const QColor& background)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    QSvgRenderer(svg).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
+}
+
+// Mean difference of the colour channels, 0 to 255.
+double difference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    if (x.size() != y.size())
+        return 255;
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int column = 0; column < x.width(); ++column) {
+            sum += qAbs(qRed(p[column]) - qRed(q[column])) + qAbs(qGreen(p[column]) - qGreen(q[column]))
+                   + qAbs(qBlue(p[column]) - qBlue(q[column]));
+        }
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+} // namespace
+
+class TestScale : public QObject
+{
+    Q_OBJECT
+
+    FakePlatform m_platform;
+    std::unique_ptr<Application> m_app;
+    std::unique_ptr<AboutBox> m_about;
+
+    QWidget* window(const QString& name) const
+    {
+        for (QWidget* w : {static_cast<QWidget*>(m_app->mainWindow()), static_cast<QWidget*>(m_app->resultWindow()),
+                           static_cast<QWidget*>(m_about.get()), static_cast<QWidget*>(m_app->supportScreen())}) {
+            if (w && w->objectName() == name)
+                return w;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setWindowIcon(Look::applicationIcon());
+        m_app = std::make_unique<Application>(m_platform);
+        m_app->birthData() = GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984);
+        m_app->showMainWindow();
+        m_app->showResultWindow();
+        m_app->showSupportScreen();
+        m_about = std::make_unique<AboutBox>(*m_app, m_app->mainWindow());
+        m_about->show();
+        QVERIFY(qApp->devicePixelRatio() >= 2);
+    }
+
+    void cleanupTestCase()
+    {
+        m_about.reset();
+        m_app.reset();
+    }
+
+    void picturesAreDrawnAtDevicePixels_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("svg");  // the picture's scalable original
+        QTest::newRow("main window emblem") << "frmMain" << "picEmblem" << ":/icon/zarvo.svg";
+        QTest::newRow("about box icon") << "frmAbout" << "picIcon" << ":/icon/zarvo.svg";
+        QTest::newRow("support screen icon") << "frmNagScreen2" << "picNagscreen2Icon" << ":/icon/zarvo.svg";
+        // 25 March 1984: Nya, whose western sign is Pisces, in a year of the Rat.
+        QTest::newRow("sun sign") << "frmTibetanResult" << "picTibetanSunSign" << ":/pictures/western/pisces.svg";
+        QTest::newRow("animal sign") << "frmTibetanResult" << "picTibetanAnimalSign" << ":/pictures/animal/rat.svg";
+    }
+
+    void picturesAreDrawnAtDevicePixels()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, svg);
+        QWidget* top = this->window(window);
+        QVERIFY2(top, qPrintable(window));
+        auto* picture = top->findChild<PictureBox*>(box);
+        QVERIFY2(picture, qPrintable(box));
+        const qreal ratio = qApp->devicePixelRatio();
+        const QSize pixels = (QSizeF(picture->size()) * ratio).toSize();
+
+        // What lies behind the picture: the box drawn with nothing to show.
+        PictureBox empty;
+        empty.setParent(picture->parentWidget());
+        empty.setGeometry(picture->geometry());
+        empty.show();
+        const QColor background = empty.grab().toImage().pixelColor(0, 0);
+
+        const QImage shown = picture->grab().toImage();
+        QCOMPARE(shown.size(), pixels);
+        const QImage sharp = drawnDirectly(svg, pixels, background);
+        const QImage enlarged = drawnDirectly(svg, picture->size(), background)
+                                    .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double fromSharp = difference(shown, sharp);
+        const double fromEnlarged = difference(shown, enlarged);
+        // Enlarging blurs every edge: what is shown must be much closer to the sharp drawing
+        // (a larger bitmap made smaller differs from it only along the edges).
+        QVERIFY2(fromSharp < fromEnlarged / 2,
+                 qPrintable(QStringLiteral("difference from the sharp drawing %1, from the enlarged one %2")
+                                .arg(fromSharp)
+                                .arg(fromEnlarged)));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestScale test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_scale.moc"
