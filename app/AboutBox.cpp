@@ -17,9 +17,9 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->picIcon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
-    m_ui->Label2->setText(Captions::windowCaption());
-    m_ui->Label1->setText(PromoTexts::text("about-description"));
-    m_ui->Label3->setText(PromoTexts::text("about-business"));
+    m_ui->captionLabel->setText(Captions::windowCaption());
+    m_ui->descriptionLabel->setText(PromoTexts::text("about-description"));
+    m_ui->businessLabel->setText(PromoTexts::text("about-business"));
     m_ui->lblHomePage->setText(PromoTexts::text("about-homepage"));
 
     connect(m_ui->lblHomePage, &LinkLabel::clicked, this,

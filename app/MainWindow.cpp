@@ -48,7 +48,7 @@ MainWindow::MainWindow(Navigator& navigator)
     const QIcon icon = QApplication::windowIcon();
     m_ui->picEmblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
 
-    WindowParts::showPromoLink(m_ui->Label14, PromoTexts::ForumInvitation, m_nav);
+    WindowParts::showPromoLink(m_ui->forumLink, PromoTexts::ForumInvitation, m_nav);
     WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
     WindowParts::showPromoLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
     connect(m_ui->cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);

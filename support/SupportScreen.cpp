@@ -56,12 +56,12 @@ SupportScreen::SupportScreen(Navigator& navigator)
     // A new paragraph for every run, kept while the screen lives.
     m_nav.platform().seedRandom();
     const char* const paragraphs[] = {"nag-0", "nag-1", "nag-2", "nag-3"};
-    m_ui->Label2->setText(PromoTexts::text(paragraphs[paragraphFor(m_nav.platform().nextRandom())]));
-    m_ui->Label3->setText(PromoTexts::text("nag-catalogue"));
-    m_ui->Check1->setText(m_ui->Check1->text().arg(WebAddress::forumDisplay()));
+    m_ui->paragraphLabel->setText(PromoTexts::text(paragraphs[paragraphFor(m_nav.platform().nextRandom())]));
+    m_ui->catalogueLabel->setText(PromoTexts::text("nag-catalogue"));
+    m_ui->visitCheckBox->setText(m_ui->visitCheckBox->text().arg(WebAddress::forumDisplay()));
     m_ui->lblGoToHome->adjustSize();  // sized to its text, in any language
 
-    connect(m_ui->Check1, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
+    connect(m_ui->visitCheckBox, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [this] { m_nav.openWebPage(QStringLiteral("ovanthesoftwares")); });
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &SupportScreen::submit);
@@ -91,7 +91,7 @@ void SupportScreen::openHomePage(bool ticked)
     // The box works as a link that never stays ticked.
     if (!ticked)
         return;
-    m_ui->Check1->setChecked(false);
+    m_ui->visitCheckBox->setChecked(false);
     m_nav.openWebPage(QStringLiteral("home-page"));
 }
 

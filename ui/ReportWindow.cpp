@@ -32,8 +32,8 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
 
     connect(m_ui->cmdSave, &QPushButton::clicked, this, &ReportWindow::saveReading);
     connect(m_ui->cmdPrint, &QPushButton::clicked, this, &ReportWindow::printReport);
-    WindowParts::showPromoLink(m_ui->Label4, PromoTexts::FullBrand, m_nav);
-    WindowParts::setUpSiteLinks(m_ui->Label1, m_ui->Label14, m_nav);
+    WindowParts::showPromoLink(m_ui->offerLink, PromoTexts::FullBrand, m_nav);
+    WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_nav);
     showReport();
     m_ui->RTB->setFocus();
 }

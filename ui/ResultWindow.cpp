@@ -56,7 +56,7 @@ ResultWindow::ResultWindow(Navigator& navigator)
     WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
     // lblCobrand, made last, lies on top.
     LinkLabel::bringToFront(m_ui->lblCobrand, m_ui->lblFullBrand);
-    WindowParts::setUpSiteLinks(m_ui->Label3, m_ui->Label14, m_nav);
+    WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_nav);
 
     // The pictures shown until a reading names its own.
     m_ui->picTibetanSunSign->setPicture(ImageList::pictureForKey(QStringLiteral("western/aquarius")));
@@ -70,7 +70,7 @@ ResultWindow::~ResultWindow() = default;
 
 std::array<QWidget*, 3> ResultWindow::pages() const
 {
-    return {m_ui->Picture1, m_ui->Picture2, m_ui->Picture3};
+    return {m_ui->elementPage, m_ui->sunSignPage, m_ui->animalPage};
 }
 
 void ResultWindow::showReading()
