@@ -14,14 +14,7 @@ namespace Look {
 
 inline const QColor Background{100, 0, 110};
 inline const QColor White{255, 255, 255};
-inline const QColor LightYellow{255, 255, 128};
-inline const QColor Cyan{0, 255, 255};
-inline const QColor LightOrange{255, 192, 128};
-inline const QColor Pink{255, 128, 255};
-inline const QColor LightBlue{128, 128, 255};
-inline const QColor LightGreen{128, 255, 128};
-inline const QColor Blue{0, 0, 255};
-inline const QColor ReportPink{255, 192, 255};
+// The report's captions; the windows' other colours are set in their forms.
 inline const QColor CaptionGreen{0, 128, 0};
 
 // The application icon, from its pre-rendered sizes.
@@ -50,10 +43,6 @@ constexpr int tw(int twips)
 void applyWindowLook(QWidget* window);
 // The style's ordinary light look, for menu bars and the promotional box.
 void applyStandardLook(QWidget* widget);
-// Sets the text colour of one widget (labels, frames, option buttons).
-void setTextColour(QWidget* widget, const QColor& colour);
-// Sets the background of one widget and fills it.
-void setBackground(QWidget* widget, const QColor& colour);
 
 // True when a visible sibling in front of widget covers it entirely: nobody can see it,
 // so screen readers must not read it out either.
