@@ -4,17 +4,21 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QObject>
+#include <QScopeGuard>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +45,84 @@ bool privateFolder(const QString& folder, bool create)
     return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
+// The address of a socket path; false when the path is too long for one.
+bool socketAddress(const QString& path, sockaddr_un& address)
+{
+    const QByteArray name = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (name.isEmpty() || size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
+
+// Waits until the socket is ready for the events or the deadline has passed.
+bool waitFor(int socket, short events, const QDeadlineTimer& deadline)
+{
+    pollfd entry = {socket, events, 0};
+    for (;;) {
+        const int result = ::poll(&entry, 1, int(qMin<qint64>(deadline.remainingTime(), INT_MAX)));
+        if (result > 0)
+            return true;
+        if (result == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+// One connection of a later start to the copy that listens. It reads a path up to the
+// terminator, answers and closes; the handler gets the path from the event loop.
+class Connection : public QObject
+{
+public:
+    Connection(int socket, QObject* parent, std::function<void(const QString&)> onPath)
+        : QObject(parent), m_socket(socket), m_onPath(std::move(onPath)), m_notifier(socket, QSocketNotifier::Read)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Connection::readMore);
+        QTimer::singleShot(IdleConnectionMs, this, &QObject::deleteLater);
+    }
+    ~Connection() override { ::close(m_socket); }
+
+private:
+    void readMore()
+    {
+        char buffer[4096];
+        const ssize_t got = ::recv(m_socket, buffer, sizeof buffer, 0);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN))
+            return;
+        if (got <= 0) {
+            finish();
+            return;
+        }
+        m_message.append(buffer, got);
+        const qsizetype end = m_message.indexOf(Terminator);
+        if (end < 0) {
+            if (m_message.size() > MaxMessageBytes)
+                finish();
+            return;
+        }
+        const QString path = QString::fromUtf8(m_message.left(end));
+        // A few bytes into a fresh socket: the send does not block.
+        ::send(m_socket, Accepted.constData(), size_t(Accepted.size()), MSG_NOSIGNAL);
+        finish();
+        // Opened from the event loop, not from inside this notifier's signal: opening
+        // may show modal messages.
+        if (!path.isEmpty())
+            QTimer::singleShot(0, parent(), [onPath = m_onPath, path] { onPath(path); });
+    }
+
+    void finish()
+    {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_socket;
+    std::function<void(const QString&)> m_onPath;
+    QSocketNotifier m_notifier;
+    QByteArray m_message;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString& lockFilePath)
@@ -51,7 +133,11 @@ SingleInstance::SingleInstance(const QString& lockFilePath)
 SingleInstance::~SingleInstance()
 {
     // The socket goes before the lock, so that a new holder never finds ours.
-    m_server.reset();
+    m_listener.reset();
+    if (m_listenFd >= 0) {
+        ::close(m_listenFd);
+        ::unlink(QFile::encodeName(socketPath()).constData());
+    }
     if (m_fd >= 0)
         ::close(m_fd);
 }
@@ -103,86 +189,101 @@ bool SingleInstance::peerIsSameUser(int socketDescriptor)
 
 bool SingleInstance::listen(ReadingHandler handler)
 {
-    if (m_fd < 0 || m_server)
+    if (m_fd < 0 || m_listener)
         return false;
-    if (!privateFolder(socketFolder(), true))
+    sockaddr_un address;
+    if (!privateFolder(socketFolder(), true) || !socketAddress(socketPath(), address))
         return false;
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
     // We hold the lock, so a socket left in the folder belongs to a copy that died.
-    QLocalServer::removeServer(socketPath());
-    if (!server->listen(socketPath()))
+    ::unlink(address.sun_path);
+    if (::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
+        || ::chmod(address.sun_path, 0600) != 0 || ::listen(socket, SOMAXCONN) != 0) {
+        ::close(socket);
         return false;
+    }
+    m_listenFd = socket;
     m_handler = std::move(handler);
-    QLocalServer* raw = server.get();
-    QObject::connect(raw, &QLocalServer::newConnection, raw, [this, raw] {
-        while (QLocalSocket* socket = raw->nextPendingConnection())
-            takeConnection(socket);
-    });
-    m_server = std::move(server);
+    m_listener = std::make_unique<QObject>();
+    auto* notifier = new QSocketNotifier(socket, QSocketNotifier::Read, m_listener.get());
+    QObject::connect(notifier, &QSocketNotifier::activated, m_listener.get(), [this] { acceptConnections(); });
     return true;
 }
 
-void SingleInstance::takeConnection(QLocalSocket* socket)
+void SingleInstance::acceptConnections()
 {
-    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    if (!peerIsSameUser(int(socket->socketDescriptor()))) {
-        socket->abort();
-        socket->deleteLater();
-        return;
-    }
-    QTimer::singleShot(IdleConnectionMs, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
-    });
-    auto message = std::make_shared<QByteArray>();
-    QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, message] {
-        message->append(socket->readAll());
-        const qsizetype end = message->indexOf(Terminator);
-        if (end < 0) {
-            if (message->size() > MaxMessageBytes) {
-                socket->abort();
-                socket->deleteLater();
-            }
+    for (;;) {
+        const int socket = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (socket < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
             return;
         }
-        const QString path = QString::fromUtf8(message->left(end));
-        socket->write(Accepted);
-        socket->disconnectFromServer();
-        if (path.isEmpty() || !m_handler)
-            return;
-        // Opened from the event loop, not from inside this socket's signal: opening
-        // may show modal messages.
-        QTimer::singleShot(0, m_server.get(), [handler = m_handler, path] { handler(path); });
+        takeConnection(socket);
+    }
+}
+
+void SingleInstance::takeConnection(int socket)
+{
+    if (!peerIsSameUser(socket)) {
+        ::close(socket);
+        return;
+    }
+    new Connection(socket, m_listener.get(), [this](const QString& path) {
+        if (m_handler)
+            m_handler(path);
     });
 }
 
 bool SingleInstance::handOff(const QString& path, int timeoutMs) const
 {
-    if (path.isEmpty())
+    sockaddr_un address;
+    if (path.isEmpty() || !socketAddress(socketPath(), address))
         return false;
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
+    int socket = -1;
+    const auto closeSocket = qScopeGuard([&socket] {
+        if (socket >= 0)
+            ::close(socket);
+    });
     // The copy that holds the lock may not be listening yet when it has just started,
     // as when a file manager starts the program for two files at once.
     for (;;) {
         if (privateFolder(socketFolder(), false)) {
-            socket.connectToServer(socketPath());
-            if (socket.waitForConnected(int(deadline.remainingTime())))
+            socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            if (socket < 0)
+                return false;
+            if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
                 break;
+            ::close(socket);
+            socket = -1;
         }
         if (deadline.hasExpired())
             return false;
         QThread::msleep(50);
     }
-    socket.write(path.toUtf8() + Terminator);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-        return false;
+    QByteArray message = path.toUtf8() + Terminator;
+    while (!message.isEmpty()) {
+        if (!waitFor(socket, POLLOUT, deadline))
+            return false;
+        const ssize_t sent = ::send(socket, message.constData(), size_t(message.size()), MSG_NOSIGNAL);
+        if (sent < 0 && errno != EINTR && errno != EAGAIN)
+            return false;
+        if (sent > 0)
+            message.remove(0, sent);
+    }
     QByteArray reply;
     while (!reply.contains(Terminator)) {
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+        if (!waitFor(socket, POLLIN, deadline))
             return false;
-        reply += socket.readAll();
+        char buffer[16];
+        const ssize_t got = ::recv(socket, buffer, sizeof buffer, 0);
+        if (got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN))
+            return false;
+        if (got > 0)
+            reply.append(buffer, got);
         if (reply.size() > Accepted.size())
             return false;
     }

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
+class QObject;
+class QSocketNotifier;
 
 // Only one copy of the program runs at a time. The guard is an exclusive lock on a
 // per-user file named after the program; the system releases it whenever the
@@ -15,7 +15,8 @@ class QLocalSocket;
 // The copy that holds the lock also listens on a local socket, through which a later
 // start hands over a reading file to open. The socket lies in a folder beside the
 // lock that only its user may enter, and a connection from a process of another user
-// is dropped unread.
+// is dropped unread. The socket is a plain Unix socket watched by the event loop: the
+// program links no network library for it.
 class SingleInstance
 {
 public:
@@ -43,10 +44,13 @@ public:
     static bool peerIsSameUser(int socketDescriptor);
 
 private:
-    void takeConnection(QLocalSocket* socket);
+    void acceptConnections();
+    void takeConnection(int socket);
 
     QString m_path;
     int m_fd = -1;
-    std::unique_ptr<QLocalServer> m_server;
+    int m_listenFd = -1;
+    // Parent of the listening socket's notifier and of every open connection.
+    std::unique_ptr<QObject> m_listener;
     ReadingHandler m_handler;
 };
