@@ -102,13 +102,17 @@ private:
             return;
         }
         const QString path = QString::fromUtf8(m_message.left(end));
-        // A few bytes into a fresh socket: the send does not block.
-        ::send(m_socket, Accepted.constData(), size_t(Accepted.size()), MSG_NOSIGNAL);
-        finish();
+        m_notifier.setEnabled(false);
         // Opened from the event loop, not from inside this notifier's signal: opening
-        // may show modal messages.
+        // may show modal messages. The answer takes its turn after the opening has
+        // begun, so that a later start that hears it knows its file is being opened.
         if (!path.isEmpty())
             QTimer::singleShot(0, parent(), [onPath = m_onPath, path] { onPath(path); });
+        QTimer::singleShot(0, this, [this] {
+            // A few bytes into a fresh socket: the send does not block.
+            ::send(m_socket, Accepted.constData(), size_t(Accepted.size()), MSG_NOSIGNAL);
+            deleteLater();
+        });
     }
 
     void finish()
