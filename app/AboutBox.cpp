@@ -12,10 +12,11 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AboutBox>())
 {
+    // Before the controls exist, so that they inherit the typeface and colours.
+    Look::applyWindowLook(this);
     m_ui->setupUi(this);
     setWindowRole(QStringLiteral("frmAbout"));  // lets desktop tools tell the windows apart
     setWindowTitle(Captions::windowCaption());
-    Look::applyWindowLook(this);
     m_ui->picIcon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     m_ui->captionLabel->setText(Captions::windowCaption());
     m_ui->descriptionLabel->setText(PromoTexts::text("about-description"));

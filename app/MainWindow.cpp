@@ -36,12 +36,14 @@ MainWindow::MainWindow(Navigator& navigator)
     : m_nav(navigator)
     , m_ui(std::make_unique<Ui::MainWindow>())
 {
+    // Given before the controls exist, so that they inherit the window's typeface and
+    // colours instead of being told of a change one by one.
+    Look::applyWindowLook(this);
     m_ui->setupUi(this);
     setWindowRole(QStringLiteral("frmMain"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Captions::windowCaption());
     // The typeface is chosen at run time and the standard palette is the style's.
-    Look::applyWindowLook(this);
     Look::applyStandardLook(m_ui->menuBar);
     Look::applyStandardLook(m_ui->fraFullBrand);
     // The window icon, already decoded for the window itself.

@@ -40,12 +40,13 @@ SupportScreen::SupportScreen(Navigator& navigator)
     , m_ui(std::make_unique<Ui::SupportScreen>())
     , m_nav(navigator)
 {
+    // Before the controls exist, so that they inherit the typeface and colours.
+    Look::applyWindowLook(this);
     m_ui->setupUi(this);
     setWindowRole(objectName());  // lets desktop tools tell the windows apart
     // Shown while the user moves between the work windows, it must not take the
     // keyboard from them; see takeKeyboardIfAlone().
     setAttribute(Qt::WA_ShowWithoutActivating);
-    Look::applyWindowLook(this);
 
     const QString caption = Captions::windowCaption();
     setWindowTitle(caption);
