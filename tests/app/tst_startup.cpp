@@ -80,12 +80,15 @@ public:
         return m_received;
     }
     bool listening = false;
+    unsigned long openingMs = 0;
 
 protected:
     void run() override
     {
         SingleInstance guard(m_lockPath);
         listening = guard.acquire() && guard.listen([this](const QString& path) {
+            // A slow opening: the later start must hear back only after it.
+            QThread::msleep(openingMs);
             const QMutexLocker locker(&m_mutex);
             m_received << path;
         });
@@ -176,6 +179,7 @@ private slots:
         QTemporaryDir dir;
         const QString lock = dir.filePath("zarvo.lock");
         RunningCopy first(lock);
+        first.openingMs = 300;
         first.startListening();
         QVERIFY(first.listening);
 
