@@ -358,7 +358,8 @@ screenshot() {
 
 # grab_region ID GEOMETRY FILE: a part (WxH+X+Y, window coordinates) of a window.
 grab_region() {
-    import -window "$1" -crop "$2" +repage "$3" 2>/dev/null
+    # Bounded: import waits for good, with the server grabbed, on a window that vanishes.
+    timeout 10 import -window "$1" -crop "$2" +repage "$3" 2>/dev/null
 }
 
 # pixels_differing A B: how many pixels differ between two pictures of equal size.

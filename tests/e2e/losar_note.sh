@@ -38,7 +38,7 @@ enter_birth "$main" 0 19
 result=$(only_window frmTibetanResult)
 animal_page "$result" "$E2E_TMP/before.png"
 screenshot before-losar
-import -window "$result" "$ARTIFACTS/$E2E_NAME-window-before-losar.png" 2>/dev/null
+timeout 10 import -window "$result" "$ARTIFACTS/$E2E_NAME-window-before-losar.png" 2>/dev/null
 
 # Back, and 25 March 1984, after Losar.
 click_result "$result" "${RESULT_BACK[@]}"

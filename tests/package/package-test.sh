@@ -265,7 +265,7 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "SKIP: installing the package for real needs root; all checks above passed."
     exit 77
 fi
-need_tools apt-get flock Xvfb xdotool xprop import compare timeout xdg-mime xdg-open gio setpriv python3
+need_tools apt-get flock Xvfb xdotool xprop xwininfo import compare timeout xdg-mime xdg-open gio setpriv python3
 
 step "Installing the package with apt-get"
 export DEBIAN_FRONTEND=noninteractive
@@ -455,14 +455,22 @@ program_windows() {
 # result window, drawn (and, with a reference, looking exactly like it); keeps its
 # picture in FILE and prints its id. A reading that is replaced gets a new window.
 shown_reading() {
-    local file=$1 reference=${2:-} deadline=$((SECONDS + 30)) now="" window colours="" differing=""
+    local file=$1 reference=${2:-} deadline=$((SECONDS + 30)) now="" window colours="" differing="" geometry
     while :; do
         now=$(program_windows)
         if [ "$(wc -l <<<"$now")" -eq 1 ] && [ "${now#* }" = "frmTibetanResult" ]; then
             window=${now%% *}
-            if import -window "$window" "$file" 2>/dev/null; then
+            # Cut from the screen: the window may be replaced while it is captured, and
+            # import, given a window that vanishes, waits for good with the server grabbed.
+            geometry=$(xwininfo -id "$window" 2>/dev/null | awk '
+                /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                /Width:/ {w = $2} /Height:/ {h = $2}
+                END {if (w) printf "%dx%d+%d+%d", w, h, x, y}')
+            if [ -n "$geometry" ] && import -window root -crop "$geometry" +repage "$file" 2>/dev/null; then
                 colours=$(identify -format '%k' "$file")
-                if [ "$colours" -ge 64 ]; then
+                # What was cut from the screen belongs to the window only if that is
+                # still the program's one window.
+                if [ "$colours" -ge 64 ] && [ "$(program_windows)" = "$now" ]; then
                     [ -n "$reference" ] || { echo "$window"; return 0; }
                     differing=$(compare -metric AE "$file" "$reference" null: 2>&1) || true
                     [ "$differing" != 0 ] || { echo "$window"; return 0; }
