@@ -75,7 +75,7 @@ bool waitFor(int socket, short events, const QDeadlineTimer& deadline)
 class Connection : public QObject
 {
 public:
-    Connection(int socket, QObject* parent, std::function<void(const QString&)> onPath)
+    Connection(int socket, QObject* parent, SingleInstance::ReadingHandler onPath)
         : QObject(parent), m_socket(socket), m_onPath(std::move(onPath)), m_notifier(socket, QSocketNotifier::Read)
     {
         connect(&m_notifier, &QSocketNotifier::activated, this, &Connection::readMore);
@@ -106,7 +106,7 @@ private:
         // Opened from the event loop, not from inside this notifier's signal: opening
         // may show modal messages. The answer takes its turn after the opening has
         // begun, so that a later start that hears it knows its file is being opened.
-        if (!path.isEmpty())
+        if (!path.isEmpty() && m_onPath)
             QTimer::singleShot(0, parent(), [onPath = m_onPath, path] { onPath(path); });
         QTimer::singleShot(0, this, [this] {
             // A few bytes into a fresh socket: the send does not block.
@@ -122,7 +122,7 @@ private:
     }
 
     int m_socket;
-    std::function<void(const QString&)> m_onPath;
+    SingleInstance::ReadingHandler m_onPath;
     QSocketNotifier m_notifier;
     QByteArray m_message;
 };
@@ -235,10 +235,7 @@ void SingleInstance::takeConnection(int socket)
         ::close(socket);
         return;
     }
-    new Connection(socket, m_listener.get(), [this](const QString& path) {
-        if (m_handler)
-            m_handler(path);
-    });
+    new Connection(socket, m_listener.get(), m_handler);
 }
 
 bool SingleInstance::handOff(const QString& path, int timeoutMs) const
