@@ -686,6 +686,16 @@ Difference pairedDifference(const std::vector<Sample>& first, const std::vector<
     return medianWithInterval(differences);
 }
 
+// The ratio of two programs' map times within each round, as the median over the rounds
+// with its interval: the rounds' shared load cancels out of each ratio.
+Difference pairedRatio(const std::vector<Sample>& program, const std::vector<Sample>& floor)
+{
+    std::vector<double> ratios;
+    for (size_t i = 0; i < std::min(program.size(), floor.size()); ++i)
+        ratios.push_back(program[i].mapMs / floor[i].mapMs);
+    return medianWithInterval(ratios);
+}
+
 std::string firstLineWith(const char* file, const char* prefix)
 {
     std::ifstream in(file);
@@ -801,11 +811,14 @@ int main(int argc, char** argv)
         const Summary& p = summaries[i];
         const double time = p.mapMedian / f.mapMedian;
         const double memory = p.hwmMedianMiB / f.hwmMedianMiB;
+        const Difference withinRound = pairedRatio(samples[i], samples.back());
         std::printf("  %-14s startup time ratio %.2f%s, peak memory ratio %.2f%s, CPU to map ratio %.2f, "
                     "first paint ratio %.2f\n",
                     subjects[i].label.c_str(), time, verdict(time, options.timeTarget).c_str(), memory,
                     verdict(memory, options.memoryTarget).c_str(), p.cpuMedian / f.cpuMedian,
                     p.paintMedian / f.paintMedian);
+        std::printf("  %-14s time ratio within a round: median %.3f [%.3f, %.3f]\n", "", withinRound.median,
+                    withinRound.low, withinRound.high);
     }
     if (options.programs.size() > 1) {
         std::printf("\nagainst %s, median of the differences within a round:\n", subjects[0].label.c_str());
