@@ -21,6 +21,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <system_error>
 
 namespace {
 
@@ -114,6 +115,11 @@ QString executableBaseName()
 QtPlatform::QtPlatform()
 {
     seedRandom();
+}
+
+QtPlatform::~QtPlatform()
+{
+    finishSettingsWrite();
 }
 
 Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
@@ -215,10 +221,26 @@ bool settingsStoreUsable()
     return !store.exists() || store.isFile();
 }
 
+void storeSetting(const QString& path, const QString& scrambledKey, const QString& scrambledValue)
+{
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(scrambledKey, scrambledValue);
+    settings.endGroup();
+    settings.sync();  // an unwritable store is ignored
+}
+
 } // namespace
+
+void QtPlatform::finishSettingsWrite()
+{
+    if (m_settingsWriter.joinable())
+        m_settingsWriter.join();
+}
 
 QString QtPlatform::readSetting(const QString& key)
 {
+    finishSettingsWrite();
     if (!settingsStoreUsable())
         return {};
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
@@ -228,13 +250,17 @@ QString QtPlatform::readSetting(const QString& key)
 
 void QtPlatform::writeSetting(const QString& key, const QString& value)
 {
+    finishSettingsWrite();
     if (!settingsStoreUsable())
         return;
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Settings"));
-    settings.setValue(scrambleForSettings(key), scrambleForSettings(value));
-    settings.endGroup();
-    settings.sync();  // an unwritable store is ignored
+    const QString path = settingsFilePath();
+    const QString scrambledKey = scrambleForSettings(key);
+    const QString scrambledValue = scrambleForSettings(value);
+    try {
+        m_settingsWriter = std::thread(storeSetting, path, scrambledKey, scrambledValue);
+    } catch (const std::system_error&) {
+        storeSetting(path, scrambledKey, scrambledValue);  // no thread to be had: written here
+    }
 }
 
 void QtPlatform::exitProcess()

@@ -3,12 +3,14 @@
 #include "platform/Platform.h"
 
 #include <random>
+#include <thread>
 
 // The real desktop behind the Platform seam.
 class QtPlatform : public Platform
 {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
     Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
@@ -26,5 +28,12 @@ public:
     static QString settingsFilePath();
 
 private:
+    // Waits until a settings write in progress has reached the file.
+    void finishSettingsWrite();
+
     std::mt19937 m_random;
+    // Writing the settings file ends with two flushes to disk (Qt's lock file and the file),
+    // so it runs on a thread of its own: the first start's main window does not wait for
+    // the disk.
+    std::thread m_settingsWriter;
 };

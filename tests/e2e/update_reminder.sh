@@ -63,6 +63,16 @@ settings_value() {
     done
 }
 
+# wait_stored_date EXPECTED WHAT: waits until the file holds that date. The program writes
+# its settings beside its windows, so the file may change a moment after a window shows.
+wait_stored_date() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until [ -f "$settings" ] && [ "$(stored_date)" = "$1" ]; do
+        [ $SECONDS -lt $deadline ] || assert_eq "$(stored_date)" "$1" "$2"
+        sleep 0.05
+    done
+}
+
 write_stored_date() {
     mkdir -p "$(dirname "$settings")"
     { printf '[Settings]\n%s=' "$KEY"; settings_value "$1"; printf '\n'; } >"$settings"
@@ -72,7 +82,7 @@ write_stored_date() {
 app_start
 wait_windows frmMain
 screenshot first-start
-assert_file "$settings" "settings after the first start"
+wait_file "$settings"
 grep -aq "^$KEY=" "$settings" || fail "no scrambled 'Duration' key ($KEY) in: $(cat -v "$settings")"
 today_text=$(stored_date)
 log "first start stored '$today_text'"
@@ -103,7 +113,7 @@ screenshot reminder-question
 focus_window "$box"
 key n
 wait_windows frmMain
-assert_eq "$(stored_date)" "$today_text" "stored date after answering No"
+wait_stored_date "$today_text" "stored date after answering No"
 assert_no_browser
 app_stop
 
@@ -116,7 +126,7 @@ wait_windows messageBox
 focus_window "$box"
 key y
 wait_windows frmMain
-assert_eq "$(stored_date)" "$today_text" "stored date after answering Yes"
+wait_stored_date "$today_text" "stored date after answering Yes"
 assert_eq "$(wait_browser "answering Yes")" "https://www.ovanthesoftwares.com/zarvo-free-tibetan-astrology/ssd.php?page=download-web-page" \
     "page opened by answering Yes"
 app_stop
