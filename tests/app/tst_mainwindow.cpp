@@ -262,14 +262,7 @@ private slots:
                                  << "home-page";
         QTest::newRow("promo box (lblFullBrand in front)") << "lblFullBrand"
                                                            << "fully-branded";
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "help-web-page";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "home-page";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "download-web-page";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "donate";
+        addSharedMenuLinkRows();
     }
     void links()
     {

@@ -69,6 +69,20 @@ inline QString pageAddress(const QString& key)
     return WebAddress::siteUrl() + QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php?page=") + key;
 }
 
+// Data rows (source, pageKey) for the menu items that the main window and the result
+// window share, each with the page it opens.
+inline void addSharedMenuLinkRows()
+{
+    QTest::newRow("mnuOnline") << "mnuOnline"
+                               << "help-web-page";
+    QTest::newRow("mnuVisit") << "mnuVisit"
+                              << "home-page";
+    QTest::newRow("mnuUpdate") << "mnuUpdate"
+                               << "download-web-page";
+    QTest::newRow("mnuDonate") << "mnuDonate"
+                               << "donate";
+}
+
 // Birth data with every field filled in.
 inline BirthData person(const QString& name, const QString& sex, int day, const QString& month, int year)
 {

@@ -489,14 +489,7 @@ private slots:
                                  << "home-page";
         QTest::newRow("promo area (lblCobrand on top)") << "lblFullBrand"
                                                         << "co-brand";
-        QTest::newRow("mnuOnline") << "mnuOnline"
-                                   << "help-web-page";
-        QTest::newRow("mnuVisit") << "mnuVisit"
-                                  << "home-page";
-        QTest::newRow("mnuUpdate") << "mnuUpdate"
-                                   << "download-web-page";
-        QTest::newRow("mnuDonate") << "mnuDonate"
-                                   << "donate";
+        addSharedMenuLinkRows();
     }
     void links()
     {
