@@ -43,7 +43,7 @@ MainWindow::MainWindow(Navigator& navigator)
     setWindowRole(QStringLiteral("frmMain"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Captions::windowCaption());
-    // The typeface is chosen at run time and the standard palette is the style's.
+    // The menu bar and the offers keep the style's standard palette, not the window's.
     Look::applyStandardLook(m_ui->menuBar);
     Look::applyStandardLook(m_ui->fraFullBrand);
     // The window icon, already decoded for the window itself.

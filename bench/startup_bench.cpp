@@ -675,25 +675,28 @@ Difference medianWithInterval(std::vector<double> v)
     return {median(v), v[k - 1], v[n - k]};
 }
 
-// Rounds in which both ran: within a round a load that came and went weighs on both,
-// so the differences keep less of it than the medians of each do.
+// A comparison of two programs within each round in which both ran, as its median over
+// the rounds with its interval: a load that came and went weighs on both runs of a round,
+// so the comparison keeps less of it than the medians of each do.
+template <typename Compare>
+Difference withinRounds(const std::vector<Sample>& first, const std::vector<Sample>& other, Compare compare)
+{
+    std::vector<double> values;
+    for (size_t i = 0; i < std::min(first.size(), other.size()); ++i)
+        values.push_back(compare(first[i], other[i]));
+    return medianWithInterval(values);
+}
+
 Difference pairedDifference(const std::vector<Sample>& first, const std::vector<Sample>& other,
                             double (*field)(const Sample&))
 {
-    std::vector<double> differences;
-    for (size_t i = 0; i < std::min(first.size(), other.size()); ++i)
-        differences.push_back(field(other[i]) - field(first[i]));
-    return medianWithInterval(differences);
+    return withinRounds(first, other, [field](const Sample& a, const Sample& b) { return field(b) - field(a); });
 }
 
-// The ratio of two programs' map times within each round, as the median over the rounds
-// with its interval: the rounds' shared load cancels out of each ratio.
+// The program's map time divided by the floor's in the same round.
 Difference pairedRatio(const std::vector<Sample>& program, const std::vector<Sample>& floor)
 {
-    std::vector<double> ratios;
-    for (size_t i = 0; i < std::min(program.size(), floor.size()); ++i)
-        ratios.push_back(program[i].mapMs / floor[i].mapMs);
-    return medianWithInterval(ratios);
+    return withinRounds(program, floor, [](const Sample& p, const Sample& f) { return p.mapMs / f.mapMs; });
 }
 
 std::string firstLineWith(const char* file, const char* prefix)

@@ -215,9 +215,9 @@ namespace {
 // QSettings would wait for good on a FIFO that nobody writes, before any window is
 // shown. Anything but a plain file in the store's place (a FIFO, a device, a folder)
 // makes the store unreadable, and it is left as it is.
-bool settingsStoreUsable()
+bool settingsStoreUsable(const QString& path)
 {
-    const QFileInfo store(QtPlatform::settingsFilePath());
+    const QFileInfo store(path);
     return !store.exists() || store.isFile();
 }
 
@@ -241,9 +241,10 @@ void QtPlatform::finishSettingsWrite()
 QString QtPlatform::readSetting(const QString& key)
 {
     finishSettingsWrite();
-    if (!settingsStoreUsable())
+    const QString path = settingsFilePath();
+    if (!settingsStoreUsable(path))
         return {};
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Settings"));
     return unscrambleFromSettings(settings.value(scrambleForSettings(key)).toString());
 }
@@ -251,9 +252,9 @@ QString QtPlatform::readSetting(const QString& key)
 void QtPlatform::writeSetting(const QString& key, const QString& value)
 {
     finishSettingsWrite();
-    if (!settingsStoreUsable())
-        return;
     const QString path = settingsFilePath();
+    if (!settingsStoreUsable(path))
+        return;
     const QString scrambledKey = scrambleForSettings(key);
     const QString scrambledValue = scrambleForSettings(value);
     try {
