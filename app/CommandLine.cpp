@@ -77,9 +77,13 @@ QString readingFile(const QStringList& arguments)
         // colon alone does not make a URL: "notes:1984.tib" is a file name.
         static const QRegularExpression urlStart(QStringLiteral("^(file:|[A-Za-z][A-Za-z0-9+.-]*://)"));
         if (urlStart.match(argument).hasMatch()) {
-            const QUrl url(argument);
-            if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-                return QDir::cleanPath(url.toLocalFile());
+            QUrl url(argument);
+            // "localhost" names this machine, as no host does; a relative file: address
+            // is taken from the folder the start was made in, as a plain name is.
+            if (url.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+                url.setHost(QString());
+            if (url.isLocalFile() && url.host().isEmpty() && !url.toLocalFile().isEmpty())
+                return QDir::cleanPath(QDir::current().absoluteFilePath(url.toLocalFile()));
             continue;
         }
         // The running copy that may get the path has another working folder.

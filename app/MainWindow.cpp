@@ -150,7 +150,7 @@ void MainWindow::openSavedReading()
         return;
     Platform::FileDialog dialog;
     dialog.mode = Platform::FileDialog::Mode::Open;
-    dialog.filter = tr("Tibetan Astrology") + QStringLiteral(" (*.tib)");
+    dialog.filter = tr("Tibetan Astrology", "file type") + QStringLiteral(" (*.tib)");
     dialog.defaultSuffix = QStringLiteral("tib");
     dialog.title = tr("Select the source file");
     const QString path = m_nav.platform().chooseFile(this, dialog);

@@ -29,32 +29,64 @@ constexpr char Terminator = '\0';
 const QByteArray Accepted = QByteArrayLiteral("ok") + Terminator;
 // Longer than any path the system accepts.
 constexpr qsizetype MaxMessageBytes = 16 * 1024;
-// A connection that does not finish its message in this time is dropped.
-constexpr int IdleConnectionMs = 10000;
+// A connection that does not finish its message in this time is dropped. A later start
+// sends its path as soon as it has connected.
+constexpr int IdleConnectionMs = 3000;
+// At most this many connections are open at a time; a new one takes the place of the
+// oldest, so that a flood of idle connections neither uses up the process's files nor
+// keeps a later start out for long.
+constexpr int MaxConnections = 32;
+// After the process has run out of files, the listening socket rests this long instead
+// of waking the event loop again and again.
+constexpr int ListenPauseMs = 250;
 
 // The folder must be a real folder of this user that nobody else may enter; one
 // that an attacker prepared (another owner, wider rights, a symbolic link) is refused.
-bool privateFolder(const QString& folder, bool create)
+// Returns the open folder, or -1.
+int openPrivateFolder(const QString& folder, bool create)
 {
     const QByteArray name = QFile::encodeName(folder);
     if (create)
         ::mkdir(name.constData(), 0700);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat info = {};
-    if (::lstat(name.constData(), &info) != 0)
-        return false;
-    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
 }
 
-// The address of a socket path; false when the path is too long for one.
-bool socketAddress(const QString& path, sockaddr_un& address)
+// The address of the socket in the open folder. Where the folder's path leaves no room
+// for the socket's name in an address (a long runtime folder), the folder is reached
+// through the process's own handle on it.
+bool socketAddress(const QString& socketPath, int folder, sockaddr_un& address)
 {
-    const QByteArray name = QFile::encodeName(path);
+    QByteArray name = QFile::encodeName(socketPath);
+    if (size_t(name.size()) >= sizeof address.sun_path)
+        name = "/proc/self/fd/" + QByteArray::number(folder) + '/' + QFile::encodeName(QFileInfo(socketPath).fileName());
     address = {};
     address.sun_family = AF_UNIX;
     if (name.isEmpty() || size_t(name.size()) >= sizeof address.sun_path)
         return false;
     std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
     return true;
+}
+
+// A folder of this user's, where nobody else may write, for the lock: the runtime folder
+// where the session has one of its own, otherwise the user's cache folder. The shared
+// temporary folder would let another user take the lock's name first.
+QString lockFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty())
+            return runtime;
+    }
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QDir().mkpath(cache);
+    return cache;
 }
 
 // Waits until the socket is ready for the events or the deadline has passed.
@@ -78,6 +110,7 @@ public:
     Connection(int socket, QObject* parent, SingleInstance::ReadingHandler onPath)
         : QObject(parent), m_socket(socket), m_onPath(std::move(onPath)), m_notifier(socket, QSocketNotifier::Read)
     {
+        setObjectName(QStringLiteral("handOffConnection"));
         connect(&m_notifier, &QSocketNotifier::activated, this, &Connection::readMore);
         QTimer::singleShot(IdleConnectionMs, this, &QObject::deleteLater);
     }
@@ -148,10 +181,7 @@ SingleInstance::~SingleInstance()
 
 QString SingleInstance::defaultLockFilePath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/zarvo-tibetan-astrology.lock");
+    return lockFolder() + QStringLiteral("/zarvo-tibetan-astrology.lock");
 }
 
 QString SingleInstance::socketFolder() const
@@ -169,8 +199,9 @@ bool SingleInstance::acquire()
 {
     if (m_fd >= 0)
         return true;
-    // Close-on-exec keeps a browser started by us from inheriting the lock.
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Close-on-exec keeps a browser started by us from inheriting the lock. A link in the
+    // lock's place is not followed, lest the lock make a file elsewhere.
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return true;  // no place for a lock: better to run than to refuse
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -195,8 +226,12 @@ bool SingleInstance::listen(ReadingHandler handler)
 {
     if (m_fd < 0 || m_listener)
         return false;
+    const int folder = openPrivateFolder(socketFolder(), true);
+    if (folder < 0)
+        return false;
+    const auto closeFolder = qScopeGuard([folder] { ::close(folder); });
     sockaddr_un address;
-    if (!privateFolder(socketFolder(), true) || !socketAddress(socketPath(), address))
+    if (!socketAddress(socketPath(), folder, address))
         return false;
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (socket < 0)
@@ -211,8 +246,8 @@ bool SingleInstance::listen(ReadingHandler handler)
     m_listenFd = socket;
     m_handler = std::move(handler);
     m_listener = std::make_unique<QObject>();
-    auto* notifier = new QSocketNotifier(socket, QSocketNotifier::Read, m_listener.get());
-    QObject::connect(notifier, &QSocketNotifier::activated, m_listener.get(), [this] { acceptConnections(); });
+    m_listenNotifier = new QSocketNotifier(socket, QSocketNotifier::Read, m_listener.get());
+    QObject::connect(m_listenNotifier, &QSocketNotifier::activated, m_listener.get(), [this] { acceptConnections(); });
     return true;
 }
 
@@ -220,12 +255,19 @@ void SingleInstance::acceptConnections()
 {
     for (;;) {
         const int socket = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (socket < 0) {
-            if (errno == EINTR || errno == ECONNABORTED)
-                continue;
-            return;
+        if (socket >= 0) {
+            takeConnection(socket);
+            continue;
         }
-        takeConnection(socket);
+        if (errno == EINTR || errno == ECONNABORTED)
+            continue;
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+            // The waiting connection stays ready to accept; without a rest the event loop
+            // would spin on it.
+            m_listenNotifier->setEnabled(false);
+            QTimer::singleShot(ListenPauseMs, m_listenNotifier, [notifier = m_listenNotifier] { notifier->setEnabled(true); });
+        }
+        return;
     }
 }
 
@@ -235,13 +277,16 @@ void SingleInstance::takeConnection(int socket)
         ::close(socket);
         return;
     }
+    const QList<QObject*> open = m_listener->findChildren<QObject*>(QStringLiteral("handOffConnection"),
+                                                                   Qt::FindDirectChildrenOnly);
+    if (open.size() >= MaxConnections)
+        delete open.first();  // the oldest: children are kept in the order they came
     new Connection(socket, m_listener.get(), m_handler);
 }
 
 bool SingleInstance::handOff(const QString& path, int timeoutMs) const
 {
-    sockaddr_un address;
-    if (path.isEmpty() || !socketAddress(socketPath(), address))
+    if (path.isEmpty())
         return false;
     const QDeadlineTimer deadline(timeoutMs);
     int socket = -1;
@@ -252,7 +297,12 @@ bool SingleInstance::handOff(const QString& path, int timeoutMs) const
     // The copy that holds the lock may not be listening yet when it has just started,
     // as when a file manager starts the program for two files at once.
     for (;;) {
-        if (privateFolder(socketFolder(), false)) {
+        const int folder = openPrivateFolder(socketFolder(), false);
+        if (folder >= 0) {
+            const auto closeFolder = qScopeGuard([folder] { ::close(folder); });
+            sockaddr_un address;
+            if (!socketAddress(socketPath(), folder, address))
+                return false;
             socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
             if (socket < 0)
                 return false;

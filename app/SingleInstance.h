@@ -15,7 +15,7 @@ class QSocketNotifier;
 // The copy that holds the lock also listens on a local socket, through which a later
 // start hands over a reading file to open. The socket lies in a folder beside the
 // lock that only its user may enter, and a connection from a process of another user
-// is dropped unread. The socket is a plain Unix socket watched by the event loop: the
+// is dropped unread; a few connections at a time are kept, and idle ones are dropped. The socket is a plain Unix socket watched by the event loop: the
 // program links no network library for it.
 class SingleInstance
 {
@@ -42,15 +42,18 @@ public:
     QString socketPath() const;
     // True when the peer of a connected local socket runs as this process's user.
     static bool peerIsSameUser(int socketDescriptor);
+    // Takes one connected socket as the listening socket hands it over: a connection
+    // from another user is closed unread.
+    void takeConnection(int socket);
 
 private:
     void acceptConnections();
-    void takeConnection(int socket);
 
     QString m_path;
     int m_fd = -1;
     int m_listenFd = -1;
     // Parent of the listening socket's notifier and of every open connection.
     std::unique_ptr<QObject> m_listener;
+    QSocketNotifier* m_listenNotifier = nullptr;
     ReadingHandler m_handler;
 };

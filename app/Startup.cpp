@@ -8,6 +8,7 @@
 #include "widgets/LinkLabel.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTimer>
 
 #include <cmath>
@@ -36,8 +37,14 @@ bool run(Application& application, SingleInstance& guard, const QString& reading
     if (!guard.acquire()) {
         if (guard.handOff(readingPath))
             return false;
-        platform.showMessage(nullptr, QCoreApplication::translate("Startup", "Application is already running"),
-                             Platform::Icon::Information, Platform::Buttons::Ok);
+        // A file that the running copy did not take is named, so that it does not vanish
+        // without a word.
+        const QString text = readingPath.isEmpty()
+                                 ? QCoreApplication::translate("Startup", "Application is already running")
+                                 : QCoreApplication::translate("Startup", "Application is already running, but it did not "
+                                                                          "take the reading file\n%1\nPlease open it there.")
+                                       .arg(QDir::toNativeSeparators(readingPath));
+        platform.showMessage(nullptr, text, Platform::Icon::Information, Platform::Buttons::Ok);
         application.quitApplication();
         return false;
     }

@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
+#include "platform/ProcessSetup.h"
 #include "platform/QtPlatform.h"
 #include "widgets/Look.h"
 
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[])
 {
+    ProcessSetup::keepRunningOnFileSizeLimit();
     if (CommandLine::asksForText(argc, argv)) {
         const QCoreApplication core(argc, argv);
         CommandLine::printTextAndExit();

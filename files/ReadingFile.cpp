@@ -2,15 +2,7 @@
 
 #include "files/Scramble.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
-
 #include <limits>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ReadingFile {
 
@@ -69,64 +61,6 @@ QList<QByteArray> linesFrom(QIODevice& device)
     return lines;
 }
 
-// Writes all of content, so that a short write shows as an error with its reason.
-bool writeAll(QFileDevice& file, const QByteArray& content)
-{
-    qsizetype done = 0;
-    while (done < content.size()) {
-        const qint64 written = file.write(content.constData() + done, content.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
-// Overwrites an existing file where it stands. Without O_CREAT, which a sticky
-// world-writable folder may refuse for a file of another user's.
-bool writeInPlace(const QString& path, const QByteArray& content, QString& reason)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly | QIODevice::Unbuffered)
-        || !writeAll(file, content)) {
-        reason = file.errorString();
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool replace(const QString& path, const QByteArray& content, bool exists, QString& reason)
-{
-    QSaveFile file(path);
-    // Where no new file can be made beside the old one, the old one is written in place.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a short write (a full disk) shows at once; a buffered flush
-    // may hide it and commit a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
-        return false;
-    }
-    if (!writeAll(file, content)) {
-        reason = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (file.commit())
-        return true;
-    // A sticky folder lets only the owner of a file (or of the folder) replace it;
-    // another user whom the file lets write may still write it in place. The new file
-    // has been written in full, so the old one can be overwritten without loss.
-    if (exists && file.error() == QFileDevice::RenameError)
-        return writeInPlace(path, content, reason);
-    reason = file.errorString();
-    return false;
-}
-
 // The entries of a file's lines, as the writer put them.
 BirthData entriesOf(const QList<QByteArray>& lines)
 {
@@ -156,52 +90,9 @@ QByteArray contentFor(const BirthData& birthData)
     return content;
 }
 
-bool isReadOnly(const QString& path)
-{
-    // Checked on the permission bits too, so that it holds also for a user whom the
-    // system would let write anything.
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return false;
-    return !(info.st_mode & S_IWUSR) || ::access(QFile::encodeName(path).constData(), W_OK) != 0;
-}
-
-bool write(const QString& path, const BirthData& birthData, QString* reason)
-{
-    QString why;
-    struct stat existing {};
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode))
-        why = QCoreApplication::translate("ReadingFile", "it is not a plain file");
-    else if (exists && isReadOnly(path))
-        why = QCoreApplication::translate("ReadingFile", "the file is read-only");
-    else if (replace(path, contentFor(birthData), exists, why))
-        return true;
-    if (reason)
-        *reason = why;
-    return false;
-}
-
 BirthData readFrom(QIODevice& device)
 {
     return entriesOf(linesFrom(device));
-}
-
-BirthData read(const QString& path)
-{
-    // Open without blocking and accept only a regular file, so that a FIFO, a device
-    // or a directory reads as an empty file instead of hanging.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return entriesOf({});
-    struct stat info {};
-    QFile file;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return entriesOf({});
-    }
-    return readFrom(file);
 }
 
 } // namespace ReadingFile

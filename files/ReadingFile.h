@@ -31,8 +31,9 @@ bool isReadOnly(const QString& path);
 // Replaces the file at path with the five lines of birthData, atomically wherever the
 // folder allows it: a failure then leaves any earlier file as it was. Where the folder
 // lets the user write the existing file but not replace it (someone else's folder, or
-// someone else's file in a sticky folder such as /tmp), the file is written in place.
-// A read-only file is refused, and so is anything that is not a plain file. On failure
+// someone else's file in a sticky folder such as /tmp), the file is written in place,
+// and a write that cannot complete there leaves its old content whole. A read-only file
+// is refused, and so is anything that is not a plain file, a link included. On failure
 // reason, when given, says why, in a few words.
 bool write(const QString& path, const BirthData& birthData, QString* reason = nullptr);
 

@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <future>
 #include <cmath>
 #include <system_error>
 
@@ -213,13 +214,24 @@ QString QtPlatform::settingsFilePath()
 namespace {
 
 // QSettings would wait for good on a FIFO that nobody writes, before any window is
-// shown. Anything but a plain file in the store's place (a FIFO, a device, a folder)
-// makes the store unreadable, and it is left as it is.
+// shown, and its writing waits for good for a lock file it cannot take (a folder or a
+// FIFO in the place of "<store>.lock"). Anything but a plain file in either place (a
+// FIFO, a device, a folder, a link to one) makes the store unusable, and it is left as
+// it is.
+bool plainFileOrNothing(const QString& path)
+{
+    const QFileInfo file(path);
+    return !file.exists() || file.isFile();
+}
+
 bool settingsStoreUsable(const QString& path)
 {
-    const QFileInfo store(path);
-    return !store.exists() || store.isFile();
+    return plainFileOrNothing(path) && plainFileOrNothing(path + QStringLiteral(".lock"));
 }
+
+// A settings write that has not ended by then is left to itself: the program must end
+// even where the store's lock can never be had.
+constexpr auto SettingsWriteWait = std::chrono::seconds(5);
 
 void storeSetting(const QString& path, const QString& scrambledKey, const QString& scrambledValue)
 {
@@ -230,12 +242,28 @@ void storeSetting(const QString& path, const QString& scrambledKey, const QStrin
     settings.sync();  // an unwritable store is ignored
 }
 
+// The write on a thread of its own; done tells when it has ended.
+std::thread startSettingsWrite(const QString& path, const QString& key, const QString& value,
+                               std::future<void>& done)
+{
+    std::promise<void> ended;
+    done = ended.get_future();
+    return std::thread([path, key, value, ended = std::move(ended)]() mutable {
+        storeSetting(path, key, value);
+        ended.set_value();
+    });
+}
+
 } // namespace
 
 void QtPlatform::finishSettingsWrite()
 {
-    if (m_settingsWriter.joinable())
+    if (!m_settingsWriter.joinable())
+        return;
+    if (m_settingsWritten.wait_for(SettingsWriteWait) == std::future_status::ready)
         m_settingsWriter.join();
+    else
+        m_settingsWriter.detach();  // stuck on the store's lock; the process may end without it
 }
 
 QString QtPlatform::readSetting(const QString& key)
@@ -258,7 +286,7 @@ void QtPlatform::writeSetting(const QString& key, const QString& value)
     const QString scrambledKey = scrambleForSettings(key);
     const QString scrambledValue = scrambleForSettings(value);
     try {
-        m_settingsWriter = std::thread(storeSetting, path, scrambledKey, scrambledValue);
+        m_settingsWriter = startSettingsWrite(path, scrambledKey, scrambledValue, m_settingsWritten);
     } catch (const std::system_error&) {
         storeSetting(path, scrambledKey, scrambledValue);  // no thread to be had: written here
     }

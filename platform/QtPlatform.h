@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <future>
 #include <random>
 #include <thread>
 
@@ -28,7 +29,8 @@ public:
     static QString settingsFilePath();
 
 private:
-    // Waits until a settings write in progress has reached the file.
+    // Waits until a settings write in progress has reached the file, or gives it up
+    // after a few seconds.
     void finishSettingsWrite();
 
     std::mt19937 m_random;
@@ -36,4 +38,5 @@ private:
     // so it runs on a thread of its own: the first start's main window does not wait for
     // the disk.
     std::thread m_settingsWriter;
+    std::future<void> m_settingsWritten;
 };

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Hier klicken für weitere Einzelheiten.</translation>
+        <translation>Klicken Sie hier, um mehr zu erfahren.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>A golden sun rising from a lotus, with a crescent moon</source>
-        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufsteigt, daneben eine Mondsichel</translation>
     </message>
 </context>
 <context>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>Geboren am</translation>
+        <translation>Geburtsdatum</translation>
     </message>
     <message>
         <source>Month of birth</source>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Get My Tibetan &amp;Astrology Result</source>
-        <translation>Mein tibetisches &amp;Astrologie-Ergebnis</translation>
+        <translation>Meine tibetische &amp;Astrologie-Deutung berechnen</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Website &amp;besuchen</translation>
+        <translation>Unsere &amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>Please Select Your Sex</source>
-        <translation>Bitte wählen Sie Ihr Geschlecht</translation>
+        <translation>Bitte wählen Sie Ihr Geschlecht aus</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat an !</translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
     </message>
     <message>
         <source>Select the source file</source>
@@ -314,7 +314,12 @@
     </message>
     <message>
         <source>A golden sun rising from a lotus, with a crescent moon</source>
-        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufsteigt, daneben eine Mondsichel</translation>
+    </message>
+    <message>
+        <source>Tibetan Astrology</source>
+        <comment>file type</comment>
+        <translation>Tibetische Astrologie-Deutung</translation>
     </message>
 </context>
 <context>
@@ -459,7 +464,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Rich Text Format (*.tib)</source>
-        <translation>Rich-Text-Format (*.tib)</translation>
+        <translation>Tibetische Astrologie-Deutung (*.tib)</translation>
     </message>
     <message>
         <source>%1
@@ -492,7 +497,13 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Your Tibetan Sun Sign</source>
+        <comment>Tibetan sign</comment>
         <translation>Ihr Sonnenzeichen</translation>
+    </message>
+    <message>
+        <source>Your Tibetan Sun Sign</source>
+        <comment>western sign</comment>
+        <translation>Ihr westliches Sonnenzeichen</translation>
     </message>
     <message>
         <source>Your Translation of Tibetan Sun Sign</source>
@@ -520,7 +531,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Picture of your sun sign</source>
-        <translation>Bild Ihres Sonnenzeichens</translation>
+        <translation>Bild Ihres westlichen Sonnenzeichens</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -544,7 +555,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>Website &amp;besuchen</translation>
+        <translation>Unsere &amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -569,7 +580,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.</source>
-        <translation>Geboren vor Losar (tibetisches Neujahr, %1): Nach traditioneller Zählung ist Ihr Jahr %2.</translation>
+        <translation>Geboren vor Losar (tibetisches Neujahr, %1): Nach traditioneller Zählung ist Ihr Jahr ein %2-Jahr.</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -582,11 +593,11 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>The western sign Aquarius</source>
-        <translation>Das westliche Zeichen Wassermann</translation>
+        <translation>Das westliche Sonnenzeichen Wassermann</translation>
     </message>
     <message>
         <source>The western sign %1</source>
-        <translation>Das westliche Zeichen %1</translation>
+        <translation>Das westliche Sonnenzeichen %1</translation>
     </message>
     <message>
         <source>The animal %1</source>
@@ -598,6 +609,14 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     <message>
         <source>Application is already running</source>
         <translation>Das Programm läuft bereits</translation>
+    </message>
+    <message>
+        <source>Application is already running, but it did not take the reading file
+%1
+Please open it there.</source>
+        <translation>Das Programm läuft bereits, hat aber die Deutungsdatei
+%1
+nicht übernommen. Bitte öffnen Sie sie dort.</translation>
     </message>
 </context>
 <context>
@@ -656,7 +675,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>A golden sun rising from a lotus, with a crescent moon</source>
-        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufgeht, mit einer Mondsichel</translation>
+        <translation>Eine goldene Sonne, die aus einer Lotosblüte aufsteigt, daneben eine Mondsichel</translation>
     </message>
 </context>
 <context>
@@ -686,7 +705,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     <name>UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
+        <translation>Möglicherweise gibt es ein Update für dieses Programm.<byte value="xd"/>Möchten Sie nach Updates suchen?</translation>
     </message>
 </context>
 <context>

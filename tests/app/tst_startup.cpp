@@ -20,8 +20,10 @@
 #include <QThread>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,7 +227,11 @@ private slots:
             Application app(platform);
             SingleInstance second(lock);
             QVERIFY(!Startup::run(app, second, path));
-            QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Application is already running")});
+            // A file that nobody took is named, so that it does not vanish without a word.
+            const QString expected = path.isEmpty() ? QStringLiteral("Application is already running")
+                                                    : "Application is already running, but it did not take the "
+                                                      "reading file\n" + path + "\nPlease open it there.";
+            QCOMPARE(platform.messageTexts(), QStringList{expected});
             QCOMPARE(platform.exits, 1);
         }
         if (listening)
@@ -281,22 +287,140 @@ private slots:
         QCOMPARE(info.st_mode & 077, 0u);
     }
 
-    void singleInstance_peerOfAnotherUser()
+    void singleInstance_connectionOfAnotherUser_isDroppedUnread_data()
     {
-        int pair[2];
-        QVERIFY(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair) == 0);
-        auto closePair = qScopeGuard([&] {
-            ::close(pair[0]);
-            ::close(pair[1]);
-        });
-        QVERIFY(SingleInstance::peerIsSameUser(pair[0]));
-        if (::geteuid() != 0)
+        QTest::addColumn<bool>("otherUser");
+        QTest::newRow("this user") << false;
+        QTest::newRow("another user") << true;
+    }
+    void singleInstance_connectionOfAnotherUser_isDroppedUnread()
+    {
+        QFETCH(bool, otherUser);
+        if (otherUser && ::geteuid() != 0)
             QSKIP("taking another user's identity needs root");
-        // The pair was made by root; seen from another user, its peer is a stranger.
-        QVERIFY(::seteuid(65534) == 0);
-        const bool sameUser = SingleInstance::peerIsSameUser(pair[0]);
-        QVERIFY(::seteuid(0) == 0);
-        QVERIFY(!sameUser);
+        QTemporaryDir dir;
+        SingleInstance guard(dir.filePath("zarvo.lock"));
+        QStringList received;
+        QVERIFY(guard.acquire());
+        QVERIFY(guard.listen([&received](const QString& path) { received << path; }));
+        // A connected pair keeps the identity of the process that made it.
+        int pair[2];
+        if (otherUser)
+            QVERIFY(::seteuid(65534) == 0);
+        const int made = ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pair);
+        if (otherUser)
+            QVERIFY(::seteuid(0) == 0);
+        QCOMPARE(made, 0);
+        const auto closeOurEnd = qScopeGuard([&] { ::close(pair[1]); });
+        const QByteArray message = QFile::encodeName(dir.filePath("anna.tib")) + '\0';
+        QCOMPARE(::send(pair[1], message.constData(), size_t(message.size()), MSG_NOSIGNAL), ssize_t(message.size()));
+        guard.takeConnection(pair[0]);
+        // The running copy answers and closes; what it said comes before the end.
+        QByteArray answer;
+        QTRY_VERIFY([&] {
+            char buffer[16];
+            const ssize_t got = ::recv(pair[1], buffer, sizeof buffer, 0);
+            if (got > 0)
+                answer.append(buffer, got);
+            return got == 0;
+        }());
+        processDeletes();
+        QCOMPARE(received, otherUser ? QStringList() : QStringList{dir.filePath("anna.tib")});
+        QCOMPARE(answer, otherUser ? QByteArray() : QByteArray("ok\0", 3));
+    }
+
+    void singleInstance_floodOfIdleConnections_staysBounded()
+    {
+        // Idle connections that are held open take neither all the process's files nor
+        // the place of a later start.
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("zarvo.lock");
+        RunningCopy first(lock);
+        first.startListening();
+        QVERIFY(first.listening);
+        const auto openFiles = [] { return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(); };
+        const qsizetype before = openFiles();
+        constexpr int Flood = 300;
+        std::vector<int> idle;
+        const auto closeIdle = qScopeGuard([&idle] {
+            for (const int socket : idle)
+                ::close(socket);
+        });
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray socketPath = QFile::encodeName(SingleInstance(lock).socketPath());
+        std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+        for (int i = 0; i < Flood; ++i) {
+            const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            QVERIFY(socket >= 0);
+            idle.push_back(socket);
+            QCOMPARE(::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        }
+        const QString path = dir.filePath("anna.tib");
+        QVERIFY(SingleInstance(lock).handOff(path));
+        QCOMPARE(first.received(), QStringList{path});
+        // Ours are the flood's; the running copy keeps a few of its own.
+        QVERIFY2(openFiles() - before < Flood + 40, qPrintable(QString::number(openFiles() - before)));
+    }
+
+    void singleInstance_longRuntimeFolder_handsOver()
+    {
+        // A socket's address holds a path of about a hundred bytes; the runtime folder may
+        // be longer.
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QString(150, u'r'));
+        QVERIFY(QDir().mkpath(folder));
+        const QString lock = folder + "/zarvo.lock";
+        RunningCopy first(lock);
+        first.startListening();
+        QVERIFY(first.listening);
+        const QString path = dir.filePath("anna.tib");
+        QVERIFY(SingleInstance(lock).handOff(path));
+        QCOMPARE(first.received(), QStringList{path});
+    }
+
+    void singleInstance_withoutRuntimeFolder_lockStaysPrivate_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::newRow("lock held in the shared folder") << "held";
+        QTest::newRow("link in the lock's place") << "link";
+    }
+    void singleInstance_withoutRuntimeFolder_lockStaysPrivate()
+    {
+        // Without a runtime folder, the lock would lie in the shared temporary folder,
+        // where another user could take it first.
+        QFETCH(QString, planted);
+        QTemporaryDir shared;
+        QTemporaryDir home;
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray oldTemp = qgetenv("TMPDIR");
+        const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(".cache")));
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_RUNTIME_DIR", oldRuntime);
+            qputenv("TMPDIR", oldTemp);
+            qputenv("XDG_CACHE_HOME", oldCache);
+        });
+        const QString sharedLock = shared.filePath("zarvo-tibetan-astrology.lock");
+        SingleInstance stranger(sharedLock);
+        QVERIFY(stranger.acquire());
+        const QString lock = SingleInstance::defaultLockFilePath();
+        QVERIFY2(!lock.startsWith(shared.path()), qPrintable(lock));
+        struct stat folder = {};
+        QCOMPARE(::stat(QFile::encodeName(QFileInfo(lock).path()).constData(), &folder), 0);
+        QCOMPARE(folder.st_uid, ::geteuid());
+        QCOMPARE(folder.st_mode & 022, 0u);
+        if (planted == QLatin1String("link")) {
+            QVERIFY(QFile::link(home.filePath("made-by-the-lock"), lock));
+            SingleInstance guard(lock);
+            guard.acquire();
+            QVERIFY(!QFileInfo::exists(home.filePath("made-by-the-lock")));
+        } else {
+            SingleInstance guard(lock);
+            QVERIFY(guard.acquire());
+        }
     }
 
     void commandLine_readingFile_data()
@@ -320,6 +444,10 @@ private slots:
         QTest::newRow("standard input") << QStringList{"-"} << QString();
         QTest::newRow("the first of two") << QStringList{"e.tib", "f.tib"} << cwd + "/e.tib";
         QTest::newRow("a file named like an option") << QStringList{"--", "-g.tib"} << cwd + "/-g.tib";
+        QTest::newRow("file URL on localhost") << QStringList{"file://localhost/tmp/r.tib"} << QStringLiteral("/tmp/r.tib");
+        QTest::newRow("file URL on LOCALHOST") << QStringList{"file://LOCALHOST/tmp/r.tib"} << QStringLiteral("/tmp/r.tib");
+        QTest::newRow("relative file URL") << QStringList{"file:h.tib"} << cwd + "/h.tib";
+        QTest::newRow("file URL on another machine") << QStringList{"file://elsewhere/tmp/r.tib"} << QString();
     }
 
     void commandLine_readingFile()

@@ -121,14 +121,14 @@ private slots:
             {"western/libra", "Waage"},         {"western/scorpio", "Skorpion"},
             {"western/sagittarius", "Sch\u00fctzen"}, {"western/capricorn", "Steinbock"},
             {"western/aquarius", "Wassermann"}, {"western/pisces", "Fische"},
-            {"animal/rat", "Maus"},             {"animal/ox", "Ochse"},
+            {"animal/rat", "Ratte"},            {"animal/ox", "Ochse"},
             {"animal/tiger", "Tiger"},          {"animal/hare", "Hase"},
             {"animal/dragon", "Drache"},        {"animal/snake", "Schlange"},
             {"animal/horse", "Pferd"},          {"animal/sheep", "Schaf"},
             {"animal/monkey", "Affe"},          {"animal/rooster", "H\u00e4hne"},
             {"animal/dog", "Hund"},             {"animal/boar", "Schwein"},
             {"element/earth", "Erde"},          {"element/fire", "Feuermenschen"},
-            {"element/water", "Wassermenschen"}, {"element/iron", "Metallmenschen"},
+            {"element/water", "Wassermenschen"}, {"element/iron", "Eisen"},
             {"element/wood", "Holz"},
         };
         for (const auto& row : rows)

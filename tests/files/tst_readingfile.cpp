@@ -4,12 +4,14 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -71,6 +73,48 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 bool runningAsRoot()
 {
     return ::geteuid() == 0;
+}
+
+// Saves data to the existing file at path as a user whom its folder lets make no new
+// file, so that the file is written where it stands: as root, 'nobody' in a folder of
+// root's (the file is given to nobody); otherwise this user in a folder without write
+// permission. A limit other than 0 is a file size limit for the save.
+bool saveWhereItStands(const QString& path, const BirthData& data, rlim_t limit = 0)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const auto save = [&] {
+        if (limit != 0) {
+            ::signal(SIGXFSZ, SIG_IGN);  // as the program does: the write fails instead
+            const struct rlimit tiny = {limit, limit};
+            if (::setrlimit(RLIMIT_FSIZE, &tiny) != 0)
+                return false;
+        }
+        return ReadingFile::write(path, data);
+    };
+    const passwd* user = runningAsRoot() ? ::getpwnam("nobody") : nullptr;
+    if (runningAsRoot() && (!user || ::lchown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) != 0))
+        return false;
+    if (!runningAsRoot() && ::chmod(folder.constData(), 0555) != 0)
+        return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool asUser = !user || (::setgid(user->pw_gid) == 0 && ::setuid(user->pw_uid) == 0);
+        ::_exit(asUser && save() ? 0 : 1);
+    }
+    int status = 0;
+    const bool saved = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!runningAsRoot())
+        ::chmod(folder.constData(), 0755);
+    return saved;
+}
+
+// A name whose line is longer than a page, so that the new content takes more room
+// than the old.
+BirthData longNamed()
+{
+    BirthData data = anna();
+    data.name = QString(6000, u'N');
+    return data;
 }
 } // namespace
 
@@ -213,13 +257,84 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"r.tib"});
     }
 
-    void fullDisk_reportsFailure()
+    void deviceFile_isRefused()
     {
         if (!QFile::exists("/dev/full"))
             QSKIP("no /dev/full here");
         // /dev/full accepts an open but fails every write; it is no regular file, so the
         // writer refuses it before touching it.
         QVERIFY(!ReadingFile::write("/dev/full", anna()));
+    }
+
+    void writeInPlaceThatCannotComplete_leavesTheOldFileWhole_data()
+    {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("file size limit") << false;
+        QTest::newRow("full disk") << true;
+    }
+    void writeInPlaceThatCannotComplete_leavesTheOldFileWhole()
+    {
+        QFETCH(bool, fullDisk);
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        const QString folder = dir.filePath("folder");
+        QVERIFY(QDir().mkdir(folder));
+        if (fullDisk) {
+            if (!runningAsRoot())
+                QSKIP("a small file system to fill needs root");
+            if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k,mode=0755") != 0)
+                QSKIP("no tmpfs can be mounted here");
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (fullDisk)
+                ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+        });
+        const QString path = folder + "/r.tib";
+        writeBytes(path, annaLines("\r\n"));
+        if (fullDisk) {
+            // Filled to the last block, as the old file's blocks still hold it.
+            QFile filler(folder + "/filler");
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+        QVERIFY(!saveWhereItStands(path, longNamed(), fullDisk ? 0 : 4096));
+        QCOMPARE(fileContent(path), annaLines("\r\n"));
+    }
+
+    void linkInTheFilesPlace_isNotFollowed_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("link to a file of the user's") << true;
+        QTest::newRow("link to nothing") << false;
+    }
+    void linkInTheFilesPlace_isNotFollowed()
+    {
+        // Whoever may write a shared folder can put a link in the place of the file the
+        // user has agreed to replace.
+        QFETCH(bool, targetExists);
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        const QString own = dir.filePath("own.tib");
+        if (targetExists)
+            writeBytes(own, "mine\r\n");
+        const QString shared = dir.filePath("shared");
+        QVERIFY(QDir().mkdir(shared));
+        QVERIFY(QFile::link(own, shared + "/r.tib"));
+        QVERIFY(!ReadingFile::write(shared + "/r.tib", anna()));
+        if (runningAsRoot()) {
+            // The saver is 'nobody' then: the link's target must be one that nobody may write.
+            QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+            const passwd* user = ::getpwnam("nobody");
+            QVERIFY(user);
+            QVERIFY(!targetExists || ::chown(QFile::encodeName(own).constData(), user->pw_uid, user->pw_gid) == 0);
+        }
+        QVERIFY(!saveWhereItStands(shared + "/r.tib", anna()));
+        if (targetExists)
+            QCOMPARE(fileContent(own), QByteArray("mine\r\n"));
+        else
+            QVERIFY(!QFileInfo::exists(own));
     }
 
     void writeFailurePartWay_leavesTheEarlierFile()

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace GuiTest;
 
 namespace {
@@ -113,6 +115,8 @@ private slots:
         QTest::newRow("folder where the file should be") << "folder";
         QTest::newRow("config home is a file") << "homeIsFile";
         QTest::newRow("read-only folder") << "readOnly";
+        QTest::newRow("folder where the lock should be") << "lockFolder";
+        QTest::newRow("FIFO where the lock should be") << "lockFifo";
     }
     void qtPlatform_settingsStoreSurvivesBadFiles()
     {
@@ -141,6 +145,11 @@ private slots:
             file.write(junk);
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("lockFolder")) {
+            QVERIFY(QDir().mkpath(path + ".lock"));
+        } else if (kind == QLatin1String("lockFifo")) {
+            QVERIFY(QDir().mkpath(folder));
+            QCOMPARE(::mkfifo(QFile::encodeName(path + ".lock").constData(), 0600), 0);
         } else if (kind == QLatin1String("readOnly")) {
             QVERIFY(QDir().mkpath(folder));
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));

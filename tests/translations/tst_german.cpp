@@ -364,7 +364,7 @@ private slots:
             QCOMPARE(reading.animalSign, QStringLiteral("Rat"));
             QCOMPARE(reading.element, QStringLiteral("Wood"));
         }
-        QCOMPARE(underGerman.animalSignText.left(12), QStringLiteral("Die Maus geh"));
+        QCOMPARE(underGerman.animalSignText.left(12), QStringLiteral("Die Ratte ge"));
         QCOMPARE(underEnglish.animalSignText.left(12), QStringLiteral("Belonging to"));
     }
 };

@@ -1,0 +1,26 @@
+# Cross-building for 64-bit Windows with Debian's MinGW-w64 (posix thread model), for
+# Qt itself and for the program. ZARVO_WINDOWS_QT names the Qt built for Windows; it
+# must be among the find roots, or CMake quietly finds the Linux Qt.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(toolchain_prefix x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${toolchain_prefix}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${toolchain_prefix}-g++-posix)
+set(CMAKE_RC_COMPILER ${toolchain_prefix}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${toolchain_prefix})
+if(DEFINED ENV{ZARVO_WINDOWS_QT})
+  set(ZARVO_WINDOWS_QT $ENV{ZARVO_WINDOWS_QT} CACHE PATH "Qt built for Windows")
+endif()
+if(ZARVO_WINDOWS_QT)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${ZARVO_WINDOWS_QT})
+  list(APPEND CMAKE_PREFIX_PATH ${ZARVO_WINDOWS_QT})
+endif()
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Windows programs built here run under Wine: tests through CTest, tools at build time.
+find_program(ZARVO_WINE wine)
+if(ZARVO_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${ZARVO_WINE})
+endif()
