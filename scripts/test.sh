@@ -2,8 +2,9 @@
 # Builds Zarvo Tibetan Astrology with its tests and runs every test: unit and widget
 # tests (offscreen), end-to-end tests of the real program on Xvfb and under a headless
 # Wayland compositor, a screen-reader walk over the accessibility bus, printing to a
-# CUPS queue that writes PDF, a bounded fuzzing run of the reading-file reader, and
-# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# CUPS queue that writes PDF, a bounded fuzzing run of the reading-file reader, the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# Windows program (cross-built, with its installer) tested under Wine.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -37,5 +38,13 @@ build_preset fuzz
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 build_preset asan
 (cd "$ROOT" && ctest --preset asan) || status=1
+
+# The Windows program, cross-built with its installer (Qt for Windows is built once and
+# cached), its engine and file tests as Windows programs and its installer, all under Wine.
+if bash "$ROOT/scripts/build-windows.sh"; then
+    (cd "$ROOT" && ctest --preset windows) || status=1
+else
+    status=1
+fi
 
 exit $status

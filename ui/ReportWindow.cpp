@@ -25,6 +25,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
+    WindowParts::fitButtonsToText(this);
     // A form holds whole point sizes only.
     m_ui->RTB->setFont(Look::verdana(9.75));
     m_ui->RTB->document()->setDefaultFont(Look::verdana(9.75));

@@ -33,6 +33,7 @@ ResultWindow::ResultWindow(Navigator& navigator)
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
     Look::applyStandardLook(m_ui->menuBar);
+    WindowParts::fitButtonsToText(this);
 
     // Each page carries its tab's caption as its title; which page shows is decided by
     // stacking alone, nothing is hidden.

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPushButton>
 
 namespace WindowParts {
 
@@ -15,6 +16,19 @@ void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& na
     label->setText(PromoTexts::text(link.text));
     QObject::connect(label, &LinkLabel::clicked, label,
                      [&nav, pageKey = QString::fromLatin1(link.pageKey)] { nav.openWebPage(pageKey); });
+}
+
+void fitButtonsToText(QWidget* window)
+{
+    constexpr int Margin = 8;  // pixels on either side of the text
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const QString shown = QString(button->text()).remove(u'&');
+        const int needed = button->fontMetrics().horizontalAdvance(shown) + 2 * Margin;
+        if (button->width() >= needed)
+            continue;
+        const QRect place = button->geometry();
+        button->setGeometry(place.right() + 1 - needed, place.y(), needed, place.height());
+    }
 }
 
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)

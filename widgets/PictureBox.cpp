@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -88,6 +90,37 @@ void PictureBox::setIcon(const QIcon& icon, const QString& scalable)
     update();
 }
 
+namespace {
+
+// Where no SVG can be drawn (a build without Qt SVG), the picture comes from bitmaps
+// rendered from it at build time, "<name>-<width>.png" beside it: the smallest that
+// covers the pixels, made smaller to fit, or else the largest.
+QImage drawnFromBitmaps(const QString& resource, const QSize& pixels)
+{
+    const QFileInfo svg(resource);
+    const QString prefix = svg.completeBaseName() + u'-';
+    int best = 0;
+    int largest = 0;
+    for (const QString& name : QDir(svg.path()).entryList({prefix + QStringLiteral("*.png")}, QDir::Files)) {
+        bool ok = false;
+        const int width = QStringView(name).mid(prefix.size()).chopped(4).toInt(&ok);
+        if (!ok)
+            continue;
+        largest = qMax(largest, width);
+        if (width >= pixels.width() && (best == 0 || width < best))
+            best = width;
+    }
+    if (best == 0 && largest == 0)
+        return {};
+    const QImage image(svg.path() + u'/' + prefix + QString::number(best ? best : largest) + QStringLiteral(".png"));
+    if (image.isNull() || image.size() == pixels)
+        return image;
+    return image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
 QImage PictureBox::render(const QString& resource, const QSize& pixels)
 {
     // Through Qt's SVG image plugin, which brings in the SVG library only when the first
@@ -96,6 +129,8 @@ QImage PictureBox::render(const QString& resource, const QSize& pixels)
     reader.setAutoDetectImageFormat(false);
     reader.setScaledSize(pixels);
     QImage image = reader.read();
+    if (image.isNull())
+        image = drawnFromBitmaps(resource, pixels);
     if (image.isNull()) {
         image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);

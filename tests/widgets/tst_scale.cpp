@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -134,6 +135,31 @@ private slots:
                  qPrintable(QStringLiteral("difference from the sharp drawing %1, from the enlarged one %2")
                                 .arg(fromSharp)
                                 .arg(fromEnlarged)));
+    }
+
+    void pictureWithoutSvg_comesFromTheBitmapThatFits_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("the smallest that covers") << 150 << QColor(Qt::green);
+        QTest::newRow("exactly one of them") << 100 << QColor(Qt::red);
+        QTest::newRow("below all of them") << 40 << QColor(Qt::red);
+        QTest::newRow("beyond all of them: the largest") << 500 << QColor(Qt::blue);
+    }
+    void pictureWithoutSvg_comesFromTheBitmapThatFits()
+    {
+        // A build without Qt SVG has "<name>-<width>.png" beside each picture.
+        QFETCH(int, pixels);
+        QFETCH(QColor, expected);
+        QTemporaryDir dir;
+        for (const auto& [width, colour] : {std::pair{100, Qt::red}, {200, Qt::green}, {400, Qt::blue}, {300, Qt::black}}) {
+            QImage bitmap(width, width, QImage::Format_ARGB32);
+            bitmap.fill(colour);
+            QVERIFY(bitmap.save(dir.filePath(QStringLiteral("sign-%1.png").arg(width == 300 ? QStringLiteral("x") : QString::number(width)))));
+        }
+        const QImage drawn = PictureBox::render(dir.filePath("sign.svg"), QSize(pixels, pixels));
+        QCOMPARE(drawn.size(), QSize(pixels, pixels));
+        QCOMPARE(drawn.pixelColor(pixels / 2, pixels / 2), expected);
     }
 };
 

@@ -1,3 +1,5 @@
+// One running copy per user on POSIX systems: an flock()ed lock file, and a Unix socket
+// in a private folder beside it for the hand-over of reading files.
 #include "app/SingleInstance.h"
 
 #include <QDeadlineTimer>
@@ -162,21 +164,36 @@ private:
 
 } // namespace
 
+struct SingleInstance::Private
+{
+    void acceptConnections();
+
+    SingleInstance* q = nullptr;
+    int lockFd = -1;
+    int listenFd = -1;
+    // Parent of the listening socket's notifier and of every open connection.
+    std::unique_ptr<QObject> listener;
+    QSocketNotifier* listenNotifier = nullptr;
+    ReadingHandler handler;
+};
+
 SingleInstance::SingleInstance(const QString& lockFilePath)
     : m_path(lockFilePath)
+    , d(std::make_unique<Private>())
 {
+    d->q = this;
 }
 
 SingleInstance::~SingleInstance()
 {
     // The socket goes before the lock, so that a new holder never finds ours.
-    m_listener.reset();
-    if (m_listenFd >= 0) {
-        ::close(m_listenFd);
+    d->listener.reset();
+    if (d->listenFd >= 0) {
+        ::close(d->listenFd);
         ::unlink(QFile::encodeName(socketPath()).constData());
     }
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (d->lockFd >= 0)
+        ::close(d->lockFd);
 }
 
 QString SingleInstance::defaultLockFilePath()
@@ -197,7 +214,7 @@ QString SingleInstance::socketPath() const
 
 bool SingleInstance::acquire()
 {
-    if (m_fd >= 0)
+    if (d->lockFd >= 0)
         return true;
     // Close-on-exec keeps a browser started by us from inheriting the lock. A link in the
     // lock's place is not followed, lest the lock make a file elsewhere.
@@ -209,7 +226,7 @@ bool SingleInstance::acquire()
         ::close(fd);
         return !heldElsewhere;
     }
-    m_fd = fd;
+    d->lockFd = fd;
     return true;
 }
 
@@ -224,7 +241,7 @@ bool SingleInstance::peerIsSameUser(int socketDescriptor)
 
 bool SingleInstance::listen(ReadingHandler handler)
 {
-    if (m_fd < 0 || m_listener)
+    if (d->lockFd < 0 || d->listener)
         return false;
     const int folder = openPrivateFolder(socketFolder(), true);
     if (folder < 0)
@@ -243,20 +260,20 @@ bool SingleInstance::listen(ReadingHandler handler)
         ::close(socket);
         return false;
     }
-    m_listenFd = socket;
-    m_handler = std::move(handler);
-    m_listener = std::make_unique<QObject>();
-    m_listenNotifier = new QSocketNotifier(socket, QSocketNotifier::Read, m_listener.get());
-    QObject::connect(m_listenNotifier, &QSocketNotifier::activated, m_listener.get(), [this] { acceptConnections(); });
+    d->listenFd = socket;
+    d->handler = std::move(handler);
+    d->listener = std::make_unique<QObject>();
+    d->listenNotifier = new QSocketNotifier(socket, QSocketNotifier::Read, d->listener.get());
+    QObject::connect(d->listenNotifier, &QSocketNotifier::activated, d->listener.get(), [this] { d->acceptConnections(); });
     return true;
 }
 
-void SingleInstance::acceptConnections()
+void SingleInstance::Private::acceptConnections()
 {
     for (;;) {
-        const int socket = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        const int socket = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (socket >= 0) {
-            takeConnection(socket);
+            q->takeConnection(socket);
             continue;
         }
         if (errno == EINTR || errno == ECONNABORTED)
@@ -264,8 +281,8 @@ void SingleInstance::acceptConnections()
         if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
             // The waiting connection stays ready to accept; without a rest the event loop
             // would spin on it.
-            m_listenNotifier->setEnabled(false);
-            QTimer::singleShot(ListenPauseMs, m_listenNotifier, [notifier = m_listenNotifier] { notifier->setEnabled(true); });
+            listenNotifier->setEnabled(false);
+            QTimer::singleShot(ListenPauseMs, listenNotifier, [notifier = listenNotifier] { notifier->setEnabled(true); });
         }
         return;
     }
@@ -277,11 +294,11 @@ void SingleInstance::takeConnection(int socket)
         ::close(socket);
         return;
     }
-    const QList<QObject*> open = m_listener->findChildren<QObject*>(QStringLiteral("handOffConnection"),
+    const QList<QObject*> open = d->listener->findChildren<QObject*>(QStringLiteral("handOffConnection"),
                                                                    Qt::FindDirectChildrenOnly);
     if (open.size() >= MaxConnections)
         delete open.first();  // the oldest: children are kept in the order they came
-    new Connection(socket, m_listener.get(), m_handler);
+    new Connection(socket, d->listener.get(), d->handler);
 }
 
 bool SingleInstance::handOff(const QString& path, int timeoutMs) const

@@ -1,0 +1,237 @@
+#!/usr/bin/env bash
+# The Windows program as a Windows user gets it, driven under Wine on a private Xvfb
+# display: the silent per-user install (files, Start-menu entry, registry), a reading
+# typed, its three tabs and its report, saved to a file byte for byte like the Linux
+# program's; a file written on Linux reopened; a reading file opened through its
+# registered file type; one running copy (the second start says so, or hands its
+# file to the first); printing to the CUPS PDF printer when there is one; and the
+# silent uninstall, which leaves nothing of the program behind.
+#     bash tests/windows/wine_e2e.sh SETUP.EXE [ARTEFACTS]
+# Exit 77 (skipped) when Wine is missing.
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}
+command -v wine >/dev/null || { echo "SKIP: wine is not installed" >&2; exit 77; }
+SETUP=$(realpath "${1:?installer path missing}")
+[ -f "$SETUP" ] || { echo "FAIL: no installer $SETUP" >&2; exit 1; }
+REPO=$(cd "$(dirname "$0")/../.." && pwd)
+source "$REPO/tests/e2e/lib.sh"
+source "$REPO/tests/windows/wine_lib.sh"
+e2e_init "$(command -v wine)" "${2:-}"   # lib.sh's checks, folders and display
+APP_CLASS=zarvo-tibetan-astrology.exe
+wine_init
+
+# ---------------------------------------------------------------------------
+# 1. Silent install.
+find "$PROFILE/AppData" | sort >"$E2E_TMP/appdata-before"
+log "installing $(basename "$SETUP")"
+wine_run "$SETUP" /S || fail "the installer failed (see $ARTIFACTS/$E2E_NAME-wine.log)"
+instdir="$PROFILE/AppData/Local/Programs/Zarvo Tibetan Astrology"
+exe="$instdir/zarvo-tibetan-astrology.exe"
+wait_file "$exe" 60
+wait_file "$PROFILE/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zarvo Tibetan Astrology.lnk"
+wait_file "$instdir/Uninstall.exe"
+win_exe="C:\\users\\$(basename "$PROFILE")\\AppData\\Local\\Programs\\Zarvo Tibetan Astrology\\zarvo-tibetan-astrology.exe"
+assert_eq "$(reg_value 'HKCU\Software\Classes\.tib')" "ZarvoTibetanAstrology.Reading" "file type of .tib"
+assert_eq "$(reg_value 'HKCU\Software\Classes\ZarvoTibetanAstrology.Reading\shell\open\command')" \
+    "\"$win_exe\" \"%1\"" "command that opens a reading file"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZarvoTibetanAstrology'
+assert_eq "$(reg_value "$uninstall_key" UninstallString)" \
+    "\"${win_exe%\\*}\\Uninstall.exe\"" "uninstall command"
+
+# ---------------------------------------------------------------------------
+# 2. The installed program starts with its main window alone.
+wine_start "$win_exe"
+first=$APP_PID
+main=$(E2E_TIMEOUT=60 only_window frmMain)
+assert_eq "$(window_pid "$main")" "$first" "process of the main window"
+wait_painted "$main" "$(window_size "$main" | tr ' ' x)+0+0" "$E2E_TMP/main.png"
+shot windows-main-window "$main"
+
+# ---------------------------------------------------------------------------
+# 3. A reading: Anna Müller, female, 14 July 1975.
+main_click "$main" "${MAIN_NAME[@]}"
+focus_window "$main"
+type_text "Anna Müller"
+main_click "$main" "${MAIN_FEMALE[@]}"
+key Tab                         # month list
+key --repeat 6 Down             # January -> July
+key Tab                         # day list
+key --repeat 13 Down            # 1 -> 14
+key Tab                         # year list
+key --repeat 45 Down            # 1930 -> 1975
+screenshot entries
+main_click "$main" "${MAIN_CALCULATE[@]}"
+result=$(only_window frmTibetanResult)
+page_region=$(result_page_region "$result")
+wait_painted "$result" "$page_region" "$E2E_TMP/anna.png"
+shot windows-result-tab1 "$result"
+click_result "$result" "${RESULT_TAB2[@]}"
+wait_region_differs "$result" "$page_region" "$E2E_TMP/anna.png" "$E2E_TMP/tab2.png" "page of tab 2"
+shot windows-result-tab2 "$result"
+click_result "$result" "${RESULT_TAB3[@]}"
+wait_region_differs "$result" "$page_region" "$E2E_TMP/tab2.png" "$E2E_TMP/tab3.png" "page of tab 3"
+[ "$(pixels_differing "$E2E_TMP/anna.png" "$E2E_TMP/tab3.png")" -gt 1000 ] || fail "tab 3 shows the page of tab 1"
+shot windows-result-tab3 "$result"
+click_result "$result" "${RESULT_TAB1[@]}"
+wait_region_equals "$result" "$page_region" "$E2E_TMP/anna.png" "page of tab 1 again"
+
+# The report, and its "&Save" through Qt's own file dialog to a Windows path.
+click_result "$result" "${RESULT_SAVE[@]}"
+report=$(wait_role frmSave)
+wait_windows frmTibetanResult frmSave
+wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
+shot windows-report "$report"
+click "$report" "${REPORT_SAVE[@]}"
+dialog=$(wait_role fileDialog)
+wait_windows frmTibetanResult frmSave fileDialog
+focus_window "$dialog"
+type_text "$(winpath "$WORK/anna")"
+screenshot save-dialog
+key Return
+wait_gone fileDialog
+wait_file "$WORK/anna.tib"
+# Five lines, each character's code plus 60, "ü" as "&#252;", CR LF: what Linux writes.
+{
+    scramble_ascii "Anna M"; printf '&#252;'; scramble_ascii "ller"; printf '\r\n'
+    scramble_ascii "Female"; printf '\r\n'
+    scramble_ascii "14"; printf '\r\n'
+    scramble_ascii "July"; printf '\r\n'
+    scramble_ascii "1975"; printf '\r\n'
+} >"$E2E_TMP/expected.tib"
+assert_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved on Windows"
+focus_window "$report"
+key Escape
+wait_windows frmTibetanResult
+
+# write_reading FILE NAME SEX DAY MONTH YEAR: a reading file as the Linux program writes it.
+write_reading() {
+    local file=$1 line
+    shift
+    for line in "$@"; do scramble_ascii "$line"; printf '\r\n'; done >"$file"
+}
+
+# ---------------------------------------------------------------------------
+# 4. Back, and reopen a file written on Linux: the same birth data gives the same page.
+write_reading "$WORK/linux.tib" "Linux Anna" Female 14 July 1975
+click_result "$result" "${RESULT_BACK[@]}"
+main=$(only_window frmMain)
+main_click "$main" "${MAIN_OPEN[@]}"
+dialog=$(wait_role fileDialog)
+focus_window "$dialog"
+type_text "$(winpath "$WORK/linux.tib")"
+key Return
+result=$(wait_reading "$E2E_TMP/anna.png" "reading reopened from a Linux file")
+wait_windows frmTibetanResult
+
+# File > Exit, then the support screen's Exit ends the program.
+focus_window "$result"
+key alt+f
+key x
+support=$(only_window frmNagScreen2)
+click "$support" "${SUPPORT_EXIT[@]}"
+wait_exit "$first"
+assert_eq "$APP_STATUS" 0 "exit status of the program"
+wait_windows
+settings="$PROFILE/AppData/Local/Ovanthe Softwares/zarvo-tibetan-astrology.ini"
+assert_file "$settings" "settings of the program"
+
+# ---------------------------------------------------------------------------
+# 5. A reading file opened through its file type ("start" as a double click does).
+write_reading "$WORK/bob.tib" "Bob Wine" Male 12 December 1962
+wine_start start "$(winpath "$WORK/bob.tib")"
+wait_exit "$APP_PID" 60
+result=$(E2E_TIMEOUT=60 only_window frmTibetanResult)
+running=$(window_pid "$result")
+[ -n "$running" ] && E2E_APP_PIDS+=("$running")
+log "the file type started $(tr '\0' ' ' <"/proc/$running/cmdline" 2>/dev/null)"
+wait_painted "$result" "$(result_page_region "$result")" "$E2E_TMP/bob.png"
+[ "$(pixels_differing "$E2E_TMP/bob.png" "$E2E_TMP/anna.png")" -gt 1000 ] \
+    || fail "the reading of bob.tib looks like Anna's"
+
+# ---------------------------------------------------------------------------
+# 6. One copy: a second start without a file only says so and ends.
+wine_start "$win_exe"
+second=$APP_PID
+box=$(wait_role messageBox)
+assert_eq "$(window_pid "$box")" "$second" "process of the message box"
+wait_windows frmTibetanResult messageBox
+shot windows-already-running "$box"
+focus_window "$box"
+key Return
+wait_exit "$second"
+assert_eq "$APP_STATUS" 0 "exit status of the second copy"
+wait_windows frmTibetanResult
+app_running "$running" || fail "the running copy ended too"
+
+# A start with a file hands it to the running copy and ends without a word.
+person="Tsering Handoff$$"
+write_reading "$WORK/handoff.tib" "$person" Female 14 July 1975
+wine_start "$win_exe" "$(winpath "$WORK/handoff.tib")"
+wait_exit "$APP_PID"
+assert_eq "$APP_STATUS" 0 "exit status of the copy that handed over its file"
+result=$(wait_reading "$E2E_TMP/anna.png" "reading handed to the running copy")
+wait_windows frmTibetanResult
+assert_eq "$(window_pid "$result")" "$running" "process that shows the handed-over reading"
+
+# ---------------------------------------------------------------------------
+# 7. Printing the report to the default printer, when that is the CUPS PDF queue.
+click_result "$result" "${RESULT_SAVE[@]}"
+report=$(wait_role frmSave)
+printer=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+pdf_dir=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
+# shellcheck disable=SC2016
+pdf_dir=${pdf_dir//'${USER}'/$(id -un)}
+if [ -z "$printer" ] || ! lpstat -v "$printer" 2>/dev/null | grep -q 'cups-pdf:' || [ ! -d "$pdf_dir" ] \
+    || ! dpkg -l libcups2 2>/dev/null | grep -q '^ii'; then
+    log "SKIPPED printing: no default CUPS PDF printer (tests/e2e/start-cups.sh) or no libcups2"
+else
+    find "$pdf_dir" -maxdepth 1 -name '*.pdf' -printf '%f\n' | sort >"$E2E_TMP/pdf-before"
+    click "$report" "${REPORT_PRINT[@]}"
+    deadline=$((SECONDS + 90))
+    pdf=""
+    while [ -z "$pdf" ]; do
+        while read -r name; do
+            pdftotext "$pdf_dir/$name" "$E2E_TMP/report.txt" 2>/dev/null \
+                && grep -q "Your Name: $person" "$E2E_TMP/report.txt" && pdf="$pdf_dir/$name"
+        done < <(find "$pdf_dir" -maxdepth 1 -name '*.pdf' -printf '%f\n' | sort | comm -13 "$E2E_TMP/pdf-before" -)
+        [ -n "$pdf" ] && break
+        [ $SECONDS -lt $deadline ] || fail "no PDF with '$person' in $pdf_dir within 90s (jobs: $(lpstat -o | tr '\n' ';'))"
+        sleep 0.5
+    done
+    log "printed to $pdf"
+    cp "$pdf" "$ARTIFACTS/$E2E_NAME-report.pdf" && rm -f "$pdf"
+    grep -q "Your Sex: Female" "$E2E_TMP/report.txt" || fail "the printed report lacks 'Your Sex: Female'"
+fi
+wait_windows frmTibetanResult frmSave
+focus_window "$report"
+key Escape
+wait_windows frmTibetanResult
+
+# End the program as a user does.
+focus_window "$result"
+key alt+f
+key x
+support=$(only_window frmNagScreen2)
+click "$support" "${SUPPORT_EXIT[@]}"
+wait_exit "$running"
+wait_windows
+
+# ---------------------------------------------------------------------------
+# 8. Silent uninstall: the program's files, Start-menu entry, file type, uninstall
+# entry and settings are gone, and nothing else of it is left in AppData.
+wine_wait_idle 60
+log "uninstalling"
+wine_run "$instdir/Uninstall.exe" /S || fail "the uninstaller failed"
+# The uninstaller runs on from a copy of itself; it is done when every process is.
+wine_wait_idle 60
+[ ! -e "$instdir" ] || fail "the install folder remains: $(find "$instdir" | tr '\n' ' ')"
+[ ! -e "$PROFILE/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zarvo Tibetan Astrology.lnk" ] \
+    || fail "the Start-menu entry remains"
+[ ! -e "$settings" ] || fail "the settings file remains"
+for key in 'HKCU\Software\Classes\.tib' 'HKCU\Software\Classes\ZarvoTibetanAstrology.Reading' "$uninstall_key"; do
+    ! reg_key_exists "$key" || fail "registry key $key remains"
+done
+find "$PROFILE/AppData" | sort | comm -13 "$E2E_TMP/appdata-before" - >"$E2E_TMP/appdata-new"
+log "new in AppData after uninstalling: $(tr '\n' ';' <"$E2E_TMP/appdata-new")"
+if grep -i -E 'zarvo|ovanthe|tibet|\.tib$' "$E2E_TMP/appdata-new"; then
+    fail "the program left the files above in AppData"
+fi
