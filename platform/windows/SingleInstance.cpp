@@ -150,7 +150,7 @@ bool SingleInstance::handOff(const QString& path, int timeoutMs) const
             data.cbData = DWORD(text.size() * sizeof(wchar_t));
             data.lpData = const_cast<wchar_t*>(text.data());
             DWORD_PTR taken = FALSE;
-            const UINT waitMs = UINT(qBound<qint64>(1, deadline.remainingTime(), 60000));
+            const UINT waitMs = UINT(qBound(qint64(1), deadline.remainingTime(), qint64(60000)));
             if (SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
                                     SMTO_ABORTIFHUNG | SMTO_BLOCK, waitMs, &taken))
                 return taken == TRUE;
