@@ -4,6 +4,19 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
+# Qt keeps private files in the session's runtime folder and warns when there is none,
+# as for root on a console: give it the one it would fall back to, owned by this user
+# and closed to others, or a new one when that name is taken.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="/tmp/runtime-$(id -un)"
+    mkdir -p -m 0700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+    if [ -L "$XDG_RUNTIME_DIR" ] || [ ! -d "$XDG_RUNTIME_DIR" ] || [ ! -O "$XDG_RUNTIME_DIR" ] \
+            || [ "$(stat -c %a "$XDG_RUNTIME_DIR")" != 700 ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d)
+    fi
+    export XDG_RUNTIME_DIR
+fi
+
 packages="$BUILD_PACKAGES"
 [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && packages="$packages xvfb imagemagick"
 # shellcheck disable=SC2086

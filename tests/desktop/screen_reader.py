@@ -72,6 +72,7 @@ def print_tree(node, depth=0):
 def wait_for(what, condition, timeout=TIMEOUT):
     """Polls condition until it gives something true; fails after timeout seconds."""
     deadline = time.monotonic() + timeout
+    last_error = None
     while True:
         try:
             value = condition()
@@ -81,7 +82,7 @@ def wait_for(what, condition, timeout=TIMEOUT):
         if value:
             return value
         if time.monotonic() > deadline:
-            fail("timed out waiting for %s" % what)
+            fail("timed out waiting for %s%s" % (what, " (last error: %s)" % last_error if last_error else ""))
         time.sleep(0.05)
 
 
@@ -157,6 +158,16 @@ def text_of(node):
         return text.getText(0, text.characterCount)
     except NotImplementedError:
         return ""
+
+
+def has_state(node, state):
+    return node.getState().contains(state)
+
+
+def wait_active(window, what):
+    """Key presses go to the window that has the keyboard focus: the window manager gives
+    it to a new window once it has mapped it, and to the window below when one closes."""
+    wait_for(what + " to have the keyboard focus", lambda: has_state(window, pyatspi.STATE_ACTIVE))
 
 
 def key(keysym):
@@ -308,11 +319,12 @@ def main():
         lists = [item for item in descendants(main_window) if item.getRole() == pyatspi.ROLE_COMBO_BOX]
         if [box.name for box in lists] != ["January", "1", "1930"]:
             fail("the date lists show %s" % [box.name for box in lists])
+        wait_active(main_window, "the main window")
         female.queryComponent().grabFocus()
-        wait_for("focus on Female", lambda: female.getState().contains(pyatspi.STATE_FOCUSED))
+        wait_for("focus on Female", lambda: has_state(female, pyatspi.STATE_FOCUSED))
         for box, typed in zip(lists, ("March", "25", "1984")):
             key(TAB)
-            wait_for("focus on the list of " + typed, lambda: box.getState().contains(pyatspi.STATE_FOCUSED))
+            wait_for("focus on the list of " + typed, lambda: has_state(box, pyatspi.STATE_FOCUSED))
             type_text(typed)
             wait_for("%s chosen" % typed, lambda: box.name == typed)
     press(find(main_window, pyatspi.ROLE_PUSH_BUTTON, "Get My Tibetan Astrology Result"))
@@ -344,6 +356,7 @@ def main():
     if keyboard:
         # The report closes with Escape; Back leads to a fresh main window.
         report.queryComponent().grabFocus()
+        wait_active(report, "the report window")
         key(ESCAPE)
         run.gone(pyatspi.ROLE_PUSH_BUTTON, "Print")
         result = run.window("the result window", pyatspi.ROLE_PAGE_TAB_LIST, None)

@@ -16,10 +16,15 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb BROWSER="$E2E_TMP/bin/bro
 export PATH="$E2E_TMP/bin:$PATH"
 unset WAYLAND_DISPLAY
 
-openbox --sm-disable >"$ARTIFACTS/$E2E_NAME-openbox.log" 2>&1 &
+# Openbox claims the screen before it has read its configuration and theme; a window
+# that appears in between waits, unmapped and without the focus, until Openbox is done,
+# which under load can take longer than the walk waits. A command given with --startup
+# runs once Openbox manages windows as they come.
+ready="$E2E_TMP/openbox-ready"
+openbox --sm-disable --startup "touch '$ready'" >"$ARTIFACTS/$E2E_NAME-openbox.log" 2>&1 &
 E2E_APP_PIDS+=($!)
 deadline=$((SECONDS + E2E_TIMEOUT))
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+until [ -e "$ready" ]; do
     [ $SECONDS -lt $deadline ] || fail "the window manager did not start"
     sleep 0.05
 done

@@ -340,11 +340,18 @@ cleanup() {
     stop_process "$XVFB_PID" "Xvfb"
     XVFB_PID=""
     remove_package || { echo "FAIL: could not remove $PKG again" >&2; status=1; }
+    rm -rf "$OPEN_DIR"
     exit "$status"
 }
+# The normal user of the hand-over must read the reading files and enter its own home
+# and runtime folders, while the build tree may lie where no other user can enter (a
+# checkout under /root or in a 0700 folder): those live in a folder that anyone may
+# enter, made for this run.
+OPEN_DIR=$(mktemp -d /tmp/zarvo-package-test.XXXXXX)
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+chmod 755 "$OPEN_DIR"
 
 printf '%s\n' "$PKG" "${EXTRAS[@]}" >"$MARKER"
 INSTALLED=1
@@ -422,7 +429,7 @@ APP_PID=""
 # ---------------------------------------------------------------------------------
 step "Reading files as a document type"
 # Two reading files: five lines, each character's code plus 60, ended by CR LF.
-FILES="$WORK/files"
+FILES="$OPEN_DIR/files"
 mkdir -p "$FILES"
 write_reading() {  # path, then the five plain lines
     local path=$1 line i code
@@ -511,16 +518,19 @@ APP_PID=""
 # ---------------------------------------------------------------------------------
 step "Handing over as a normal user; another user is refused"
 USER_ID=65534  # nobody
-mkdir -p "$WORK/user-home"
-mkdir -m 700 "$WORK/user-runtime"
-chown "$USER_ID:$USER_ID" "$WORK/user-home" "$WORK/user-runtime"
+mkdir -p "$OPEN_DIR/user-home"
+mkdir -m 700 "$OPEN_DIR/user-runtime"
+chown "$USER_ID:$USER_ID" "$OPEN_DIR/user-home" "$OPEN_DIR/user-runtime"
 AS_USER=(setpriv --reuid="$USER_ID" --regid="$USER_ID" --clear-groups
-    env -i HOME="$WORK/user-home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
-    XDG_RUNTIME_DIR="$WORK/user-runtime")
+    env -i HOME="$OPEN_DIR/user-home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
+    XDG_RUNTIME_DIR="$OPEN_DIR/user-runtime")
+for path in "$FILES/anna.tib" "$FILES/bob m.tib"; do
+    "${AS_USER[@]}" test -r "$path" || die "the user $USER_ID cannot read $path"
+done
 "${AS_USER[@]}" "/usr/bin/$PKG" "$FILES/anna.tib" >"$WORK/program-user.log" 2>&1 &
 APP_PID=$!
 window=$(shown_reading "$WORK/anna-user.png" "$WORK/anna.png")
-SOCKET="$WORK/user-runtime/$PKG/reading"
+SOCKET="$OPEN_DIR/user-runtime/$PKG/reading"
 [ -S "$SOCKET" ] || die "no socket $SOCKET"
 # Root may enter the user's folder, but the program takes nothing from another user:
 # it closes the connection without an answer.

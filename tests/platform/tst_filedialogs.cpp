@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -50,7 +51,7 @@ struct DialogRun
     QStringList names;
     QList<QMessageBox::StandardButton> answers;
     QStringList messages;  // the texts of the message boxes that came up
-
+    QList<int> overhangs;  // how far each box was wider than half its screen, in pixels
 
     QString run(const Platform::FileDialog& settings)
     {
@@ -59,6 +60,18 @@ struct DialogRun
         nextStep();
         QtPlatform platform;
         return platform.chooseFile(nullptr, settings);
+    }
+
+    // Saves from the report window as the user would.
+    void saveReport()
+    {
+        QObject running;
+        m_running = &running;
+        nextStep();
+        QtPlatform platform;
+        Application app{platform};
+        ReportWindow report(app, nullptr);
+        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
     }
 
 private:
@@ -72,6 +85,7 @@ private:
         QWidget* top = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(top)) {
             messages << box->text();
+            overhangs << box->frameGeometry().width() - box->screen()->availableGeometry().width() / 2;
             const bool question = box->standardButtons() & QMessageBox::Yes;
             const QMessageBox::StandardButton answer =
                 question ? (answers.isEmpty() ? QMessageBox::No : answers.takeFirst()) : QMessageBox::Ok;
@@ -144,6 +158,25 @@ private slots:
         QCOMPARE(dialog.run(saveSettings()), dir.filePath("x.tib"));
         QCOMPARE(dialog.messages.size(), 1);
         QVERIFY2(dialog.messages.first().contains(dir.filePath("nodir")), qPrintable(dialog.messages.first()));
+    }
+
+    void save_failedForALongName_messageFitsTheScreen()
+    {
+        // A name too long for the file system cannot be saved; the message names the
+        // file and says why, and its box keeps to about half the screen, where the
+        // path, having no space to wrap at, would stretch it past the screen's edge.
+        QTemporaryDir dir;
+        DialogRun dialog;
+        dialog.names = {dir.filePath(QString(300, u'a'))};
+        dialog.saveReport();
+        QCOMPARE(dialog.messages.size(), 1);
+        const QStringList lines = dialog.messages.first().split(u'\n');
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines.first().startsWith(QDir::tempPath()) && lines.first().endsWith(QLatin1String("aaa.tib")),
+                 qPrintable(lines.first()));
+        QVERIFY2(lines.last().startsWith(QLatin1String("The reading could not be saved (")) && lines.last().endsWith(QLatin1String(").")),
+                 qPrintable(lines.last()));
+        QVERIFY2(dialog.overhangs.first() < 150, qPrintable(QString::number(dialog.overhangs.first())));
     }
 
     void readOnly_refusedBySaveOnly_data()
