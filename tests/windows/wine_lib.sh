@@ -52,6 +52,16 @@ wine_start() {
     log "started wine $*, pid $APP_PID"
 }
 
+# wait_pid_gone PID: waits for a process that is not the test's child to end.
+wait_pid_gone() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    while app_running "$1"; do
+        [ $SECONDS -lt $deadline ] || fail "process $1 still runs after ${E2E_TIMEOUT}s"
+        sleep 0.05
+    done
+    log "process $1 ended"
+}
+
 # wine_wait_idle [TIMEOUT]: waits until no Windows process of the prefix runs any more.
 wine_wait_idle() {
     env -i "${WINE_ENV[@]}" timeout "${1:-60}" wineserver -w || fail "Windows processes still run after ${1:-60}s"
