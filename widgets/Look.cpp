@@ -1,5 +1,7 @@
 #include "widgets/Look.h"
 
+#include "platform/SystemLook.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -28,6 +30,8 @@ const QString QtImages = QStringLiteral(":/qt-project.org/styles/commonstyle/ima
 class DirectImageStyle : public QProxyStyle
 {
 public:
+    using QProxyStyle::QProxyStyle;
+
     QIcon standardIcon(StandardPixmap pixmap, const QStyleOption* option, const QWidget* widget) const override
     {
         // The extension arrows: every menu bar makes one, even when all its menus fit.
@@ -98,7 +102,8 @@ QImage pngImage(const QString& path)
 
 QStyle* createStyle()
 {
-    return new DirectImageStyle;
+    const QString base = SystemLook::baseStyleName();
+    return base.isEmpty() ? new DirectImageStyle : new DirectImageStyle(base);
 }
 
 QIcon applicationIcon()

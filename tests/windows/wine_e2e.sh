@@ -37,9 +37,8 @@ write_reading() {
 
 # ---------------------------------------------------------------------------
 # 1. Silent install.
-log "step 1: install"
 find "$PROFILE/AppData" | sort >"$E2E_TMP/appdata-before"
-log "installing $(basename "$SETUP")"
+log "step 1: installing $(basename "$SETUP")"
 wine_run "$SETUP" /S || fail "the installer failed (see $ARTIFACTS/$E2E_NAME-wine.log)"
 instdir="$PROFILE/AppData/Local/Programs/Zarvo Tibetan Astrology"
 exe="$instdir/zarvo-tibetan-astrology.exe"
@@ -115,7 +114,6 @@ assert_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved on Win
 focus_window "$report"
 key Escape
 wait_windows frmTibetanResult
-
 
 # ---------------------------------------------------------------------------
 # 4. Back, and reopen a file written on Linux: the same birth data gives the same page.
@@ -244,8 +242,7 @@ wait_windows
 # ---------------------------------------------------------------------------
 # 8. Silent uninstall: the program's files, Start-menu entry, file type, uninstall
 # entry and settings are gone, and nothing else of it is left in AppData.
-log "step 8: uninstall"
-log "uninstalling"
+log "step 8: uninstalling"
 wine_run "$instdir/Uninstall.exe" /S || fail "the uninstaller failed"
 # The uninstaller runs on from a copy of itself; it is done when every process is.
 wine_wait_idle 60
