@@ -498,7 +498,7 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     <message>
         <source>Your Tibetan Sun Sign</source>
         <comment>Tibetan sign</comment>
-        <translation>Ihr Sonnenzeichen</translation>
+        <translation>Ihr tibetisches Sonnenzeichen</translation>
     </message>
     <message>
         <source>Your Tibetan Sun Sign</source>
