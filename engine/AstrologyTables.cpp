@@ -74,7 +74,7 @@ const std::array<NamedRow, 5> elements{{
 QString cycleNameByRule(int year)
 {
     // Each element covers two consecutive years; the animals repeat every twelve.
-    // The element order here differs from Table 3 on purpose.
+    // The element order here differs from the elements table on purpose.
     static const char* const elementCycle[] = {"Iron", "Water", "Wood", "Fire", "Earth"};
     static const char* const animalCycle[] = {"Horse", "Sheep",   "Monkey", "Rooster",
                                               "Dog",   "Boar",    "Rat",    "Ox",

@@ -35,13 +35,13 @@ struct NamedRow
 inline constexpr int FirstYear = 1930;
 inline constexpr int LastYear = 2030;
 
-// Table 1: Tibetan sun sign, translation, western sign.
+// The twelve Tibetan sun signs, each with its translation and western sign.
 extern const std::array<SunSignRow, 12> sunSigns;
 // Month thresholds, in calendar order.
 extern const std::array<MonthRule, 12> monthRules;
-// Table 2: the twelve animals.
+// The twelve animals.
 extern const std::array<NamedRow, 12> animals;
-// Table 3: the five elements.
+// The five elements.
 extern const std::array<NamedRow, 5> elements;
 
 // The keys of a table's rows, in row order: picture number n of a sign or animal is the
@@ -55,7 +55,7 @@ QStringList keysOf(const std::array<Row, Size>& rows)
     return keys;
 }
 
-// Table 4: cycle name ("Iron-Horse") of each year from 1930 to 2030, built by its rule.
+// The cycle name ("Iron-Horse") of each year from 1930 to 2030, built by its rule.
 const QStringList& yearCycleNames();
 // Cycle name of one year, or an empty string outside 1930..2030.
 QString cycleNameOfYear(int year);

@@ -14,6 +14,6 @@ struct Reading
     QString animalSignText;
     QString element;
     QString elementText;
-    int sunSignImage = 0;     // 1..12 (Table 1 row + 1), 0 = none this computation
+    int sunSignImage = 0;     // 1..12 (sun sign row + 1), 0 = none this computation
     int animalSignImage = 0;  // 1..12 (animal row + 1), 0 = none this computation
 };

@@ -1,6 +1,7 @@
 // Reading files on disk, on POSIX systems: the atomic replacement, the writing in place
 // where a folder allows no replacement, and reading without blocking on a FIFO.
 #include "files/ReadingFile.h"
+#include "files/WriteAll.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -20,19 +21,6 @@ namespace {
 QString notAPlainFile()
 {
     return QCoreApplication::translate("ReadingFile", "it is not a plain file");
-}
-
-// Writes all of content, so that a short write shows as an error with its reason.
-bool writeAll(QFileDevice& file, const QByteArray& content)
-{
-    qsizetype done = 0;
-    while (done < content.size()) {
-        const qint64 written = file.write(content.constData() + done, content.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
 }
 
 // Writes bytes from the start of the file; errno tells why it failed.

@@ -2,6 +2,7 @@
 // a folder allows no replacement, and never opening a device or a pipe, which would
 // wait for good (CON waits for the keyboard, a pipe for its writer).
 #include "files/ReadingFile.h"
+#include "files/WriteAll.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -48,18 +49,6 @@ Kind kindOf(const QString& path)
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE))
         return Kind::Other;
     return Kind::PlainFile;
-}
-
-bool writeAll(QFileDevice& file, const QByteArray& content)
-{
-    qsizetype done = 0;
-    while (done < content.size()) {
-        const qint64 written = file.write(content.constData() + done, content.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return file.flush();
 }
 
 // Overwrites the file where it stands. Room for the new content is reserved before a

@@ -251,7 +251,7 @@ private slots:
         QTest::newRow("report window") << QStringLiteral("frmSave")
                                        << QList<Control>{{"cmdSave", Kind::Button, nullptr},
                                                          {"cmdPrint", Kind::Button, nullptr},
-                                                         {"RTB", Kind::RichText, nullptr},
+                                                         {"reportText", Kind::RichText, nullptr},
                                                          {"Label4", Kind::Link, nullptr},
                                                          {"Label1", Kind::Link, nullptr},
                                                          {"Label14", Kind::Link, nullptr}};

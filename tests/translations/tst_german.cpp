@@ -84,7 +84,7 @@ void addMessages(QList<Text>& texts, const QString& screen, const FakePlatform& 
 // Every line of the report, captions, values, paragraphs and footer alike.
 void addReport(QList<Text>& texts, ReportWindow& report)
 {
-    const QTextDocument* document = control<QTextEdit>(&report, "RTB")->document();
+    const QTextDocument* document = control<QTextEdit>(&report, "reportText")->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         if (VisibleTexts::hasWords(block.text()))
             texts.append({QStringLiteral("report/line"), block.text()});
@@ -136,7 +136,7 @@ QList<Text> everythingShown()
             qFatal("the Losar note is missing");
         addWindow(texts, QStringLiteral("result"), result, {QStringLiteral("lblTibetanSunSign")});
         ReportWindow report(app, result);
-        addWindow(texts, QStringLiteral("report"), &report, {QStringLiteral("RTB")});
+        addWindow(texts, QStringLiteral("report"), &report, {QStringLiteral("reportText")});
         addReport(texts, report);
         platform.hasPrinter = false;
         control<QPushButton>(&report, "cmdPrint")->click();

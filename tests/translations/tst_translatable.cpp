@@ -146,10 +146,10 @@ private slots:
         EXPECT_NONE(unmarkedTexts(result, data));
 
         ReportWindow report(app, result);
-        EXPECT_NONE(unmarkedTexts(&report, {QStringLiteral("RTB")}));
+        EXPECT_NONE(unmarkedTexts(&report, {QStringLiteral("reportText")}));
         // The report's captions are translated; its values are the reading.
         QStringList captions;
-        auto* document = control<QTextEdit>(&report, "RTB")->document();
+        auto* document = control<QTextEdit>(&report, "reportText")->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();

@@ -19,6 +19,15 @@ e2e_init "$(command -v wine)" "${2:-}"   # lib.sh's checks, folders and display
 APP_CLASS=zarvo-tibetan-astrology.exe
 wine_init
 
+# exit_from_result RESULT: File > Exit, then the support screen's Exit, as a user ends
+# the program.
+exit_from_result() {
+    focus_window "$1"
+    key alt+f
+    key x
+    click "$(only_window frmNagScreen2)" "${SUPPORT_EXIT[@]}"
+}
+
 # write_reading FILE NAME SEX DAY MONTH YEAR: a reading file as the Linux program
 # writes it: each character's code plus 60, "ü" as "&#252;", CR LF after each line.
 write_reading() {
@@ -129,12 +138,7 @@ key Return
 result=$(wait_reading "$E2E_TMP/anna.png" "reading reopened from a Linux file")
 wait_windows frmTibetanResult
 
-# File > Exit, then the support screen's Exit ends the program.
-focus_window "$result"
-key alt+f
-key x
-support=$(only_window frmNagScreen2)
-click "$support" "${SUPPORT_EXIT[@]}"
+exit_from_result "$result"
 wait_exit "$first"
 assert_eq "$APP_STATUS" 0 "exit status of the program"
 wait_windows
@@ -230,12 +234,7 @@ focus_window "$report"
 key Escape
 wait_windows frmTibetanResult
 
-# End the program as a user does.
-focus_window "$result"
-key alt+f
-key x
-support=$(only_window frmNagScreen2)
-click "$support" "${SUPPORT_EXIT[@]}"
+exit_from_result "$result"
 wait_pid_gone "$running"
 wait_windows
 
