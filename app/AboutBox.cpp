@@ -15,23 +15,23 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     // Before the controls exist, so that they inherit the typeface and colours.
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
-    setWindowRole(QStringLiteral("frmAbout"));  // lets desktop tools tell the windows apart
+    setWindowRole(QStringLiteral("AboutBox"));  // lets desktop tools tell the windows apart
     setWindowTitle(Captions::windowCaption());
-    m_ui->picIcon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
+    m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     m_ui->captionLabel->setText(Captions::windowCaption());
     m_ui->descriptionLabel->setText(PromoTexts::text("about-description"));
     m_ui->businessLabel->setText(PromoTexts::text("about-business"));
-    m_ui->lblHomePage->setText(PromoTexts::text("about-homepage"));
+    m_ui->homePageLink->setText(PromoTexts::text("about-homepage"));
 
-    connect(m_ui->lblHomePage, &LinkLabel::clicked, this,
+    connect(m_ui->homePageLink, &LinkLabel::clicked, this,
             [&navigator] { navigator.openWebPage(QStringLiteral("home-page")); });
-    connect(m_ui->lblCoBrand, &LinkLabel::clicked, this,
+    connect(m_ui->fullBrandOfferLink, &LinkLabel::clicked, this,
             [&navigator] { navigator.openWebPage(QStringLiteral("fully-branded")); });
-    connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which closes as well
+    connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which closes as well
     // Enter means OK wherever the focus is: the box opens with it on OK, and a link
     // that the user has tabbed to opens its page with Space instead.
-    m_ui->cmdOK->setFocus();
-    for (LinkLabel* link : {m_ui->lblHomePage, m_ui->lblCoBrand})
+    m_ui->okButton->setFocus();
+    for (LinkLabel* link : {m_ui->homePageLink, m_ui->fullBrandOfferLink})
         link->installEventFilter(this);
     setFixedSize(sizeHint());
 }
@@ -43,7 +43,7 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_ui->cmdOK->click();
+            m_ui->okButton->click();
             return true;
         }
     }

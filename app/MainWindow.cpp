@@ -40,29 +40,29 @@ MainWindow::MainWindow(Navigator& navigator)
     // colours instead of being told of a change one by one.
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
-    setWindowRole(QStringLiteral("frmMain"));  // lets desktop tools tell the windows apart
+    setWindowRole(QStringLiteral("MainWindow"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Captions::windowCaption());
     // The menu bar and the offers keep the style's standard palette, not the window's.
     Look::applyStandardLook(m_ui->menuBar);
-    Look::applyStandardLook(m_ui->fraFullBrand);
+    Look::applyStandardLook(m_ui->offerBox);
     // The window icon, already decoded for the window itself.
     const QIcon icon = QApplication::windowIcon();
-    m_ui->picEmblem->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
+    m_ui->emblemPicture->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
 
     WindowParts::showPromoLink(m_ui->forumLink, PromoTexts::ForumInvitation, m_nav);
-    WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
-    WindowParts::showPromoLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
-    connect(m_ui->cmdCalculate, &QPushButton::clicked, this, &MainWindow::calculate);
-    connect(m_ui->mnuCalculate, &QAction::triggered, this, &MainWindow::calculate);
-    connect(m_ui->txtName, &QLineEdit::returnPressed, this, &MainWindow::calculate);
-    connect(m_ui->cmdOpen, &QPushButton::clicked, this, &MainWindow::openSavedReading);
-    connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_nav);
+    connect(m_ui->calculateButton, &QPushButton::clicked, this, &MainWindow::calculate);
+    connect(m_ui->calculateAction, &QAction::triggered, this, &MainWindow::calculate);
+    connect(m_ui->nameEdit, &QLineEdit::returnPressed, this, &MainWindow::calculate);
+    connect(m_ui->openButton, &QPushButton::clicked, this, &MainWindow::openSavedReading);
+    connect(m_ui->exitAction, &QAction::triggered, this, &QWidget::close);
     WindowParts::connectSharedMenus(this, m_nav);
 
     fillLists();
-    LinkLabel::bringToFront(m_ui->lblFullBrand, m_ui->lblCobrand);  // the form's order
-    m_ui->txtName->setFocus();
+    LinkLabel::bringToFront(m_ui->fullBrandLink, m_ui->coBrandLink);  // the form's order
+    m_ui->nameEdit->setFocus();
     // The form's size holds in every language; only a translation too long for it widens it.
     setFixedSize(size().expandedTo(sizeHint()));
 }
@@ -71,26 +71,26 @@ MainWindow::~MainWindow() = default;
 
 LinkLabel* MainWindow::coBrandLabel() const
 {
-    return m_ui->lblCobrand;
+    return m_ui->coBrandLink;
 }
 
 LinkLabel* MainWindow::fullBrandLabel() const
 {
-    return m_ui->lblFullBrand;
+    return m_ui->fullBrandLink;
 }
 
 void MainWindow::fillLists()
 {
     // Each entry shows its caption and carries the value that the birth data stores.
     for (const AstrologyTables::MonthRule& rule : AstrologyTables::monthRules)
-        m_ui->cboMonth->addItem(QCoreApplication::translate("Month", rule.month), QString::fromLatin1(rule.month));
+        m_ui->monthCombo->addItem(QCoreApplication::translate("Month", rule.month), QString::fromLatin1(rule.month));
     for (int day = 1; day <= 31; ++day)
-        m_ui->cboDate->addItem(QString::number(day), day);
+        m_ui->dayCombo->addItem(QString::number(day), day);
     for (int year = AstrologyTables::FirstYear; year <= AstrologyTables::LastYear; ++year)
-        m_ui->cboYear->addItem(QString::number(year), year);
-    m_ui->cboMonth->setCurrentIndex(0);
-    m_ui->cboDate->setCurrentIndex(0);
-    m_ui->cboYear->setCurrentIndex(0);
+        m_ui->yearCombo->addItem(QString::number(year), year);
+    m_ui->monthCombo->setCurrentIndex(0);
+    m_ui->dayCombo->setCurrentIndex(0);
+    m_ui->yearCombo->setCurrentIndex(0);
 }
 
 bool MainWindow::validateBirthData()
@@ -99,15 +99,15 @@ bool MainWindow::validateBirthData()
         m_nav.platform().showMessage(this, text, icon, Platform::Buttons::Ok);
         return false;
     };
-    if (trimBlanks(m_ui->txtName->text()).isEmpty())
+    if (trimBlanks(m_ui->nameEdit->text()).isEmpty())
         return fail(tr("Please Enter Your Name"), Platform::Icon::Critical);
-    if (!m_ui->optMale->isChecked() && !m_ui->optFemale->isChecked())
+    if (!m_ui->maleButton->isChecked() && !m_ui->femaleButton->isChecked())
         return fail(tr("Please Select Your Sex"), Platform::Icon::Critical);
     // Every fourth year is a leap year; for 1930 to 2030 that agrees with the calendar.
-    const bool leapYear = m_ui->cboYear->currentData().toInt() % 4 == 0;
+    const bool leapYear = m_ui->yearCombo->currentData().toInt() % 4 == 0;
     // Positions in the lists: February is 1, the 31st is 30.
-    const int month = m_ui->cboMonth->currentIndex();
-    const int day = m_ui->cboDate->currentIndex();
+    const int month = m_ui->monthCombo->currentIndex();
+    const int day = m_ui->dayCombo->currentIndex();
     if (month == 1 && ((leapYear && day >= 29) || (!leapYear && day >= 28)))
         return fail(tr("Please Enter Correct Date Or Month!"), Platform::Icon::Information);
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30)
@@ -122,11 +122,11 @@ void MainWindow::calculate()
     if (!validateBirthData())
         return;
     BirthData& birthData = m_nav.birthData();
-    birthData.name = trimBlanks(m_ui->txtName->text());
-    birthData.sex = m_ui->optMale->isChecked() ? Male : Female;
-    birthData.year = qint16(m_ui->cboYear->currentData().toInt());
-    birthData.month = m_ui->cboMonth->currentData().toString();
-    birthData.day = qint16(m_ui->cboDate->currentData().toInt());
+    birthData.name = trimBlanks(m_ui->nameEdit->text());
+    birthData.sex = m_ui->maleButton->isChecked() ? Male : Female;
+    birthData.year = qint16(m_ui->yearCombo->currentData().toInt());
+    birthData.month = m_ui->monthCombo->currentData().toString();
+    birthData.day = qint16(m_ui->dayCombo->currentData().toInt());
     m_nav.showResultWindow();
     close();  // the closing shows the support screen ...
     m_nav.hideSupportScreen();  // ... which is not wanted when moving on
@@ -134,14 +134,14 @@ void MainWindow::calculate()
 
 void MainWindow::fillFromReadingFile(const BirthData& entries)
 {
-    m_ui->txtName->setText(entries.name);
+    m_ui->nameEdit->setText(entries.name);
     if (entries.sex == Male)
-        m_ui->optMale->setChecked(true);
+        m_ui->maleButton->setChecked(true);
     else
-        m_ui->optFemale->setChecked(true);
-    selectStoredValue(m_ui->cboDate, QString::number(entries.day));
-    selectStoredValue(m_ui->cboMonth, entries.month);
-    selectStoredValue(m_ui->cboYear, QString::number(entries.year));
+        m_ui->femaleButton->setChecked(true);
+    selectStoredValue(m_ui->dayCombo, QString::number(entries.day));
+    selectStoredValue(m_ui->monthCombo, entries.month);
+    selectStoredValue(m_ui->yearCombo, QString::number(entries.year));
 }
 
 void MainWindow::openSavedReading()

@@ -50,34 +50,34 @@ SupportScreen::SupportScreen(Navigator& navigator)
 
     const QString caption = Captions::windowCaption();
     setWindowTitle(caption);
-    m_ui->lblNagScreen2Caption->setText(caption);
-    m_ui->lblNagScreen2Caption->adjustSize();
+    m_ui->captionLabel->setText(caption);
+    m_ui->captionLabel->adjustSize();
     setWindowIcon(Look::applicationIcon());
-    m_ui->picNagscreen2Icon->setPicture(QStringLiteral(":/icon/zarvo.svg"));
+    m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     // A new paragraph for every run, kept while the screen lives.
     m_nav.platform().seedRandom();
     const char* const paragraphs[] = {"nag-0", "nag-1", "nag-2", "nag-3"};
     m_ui->paragraphLabel->setText(PromoTexts::text(paragraphs[paragraphFor(m_nav.platform().nextRandom())]));
     m_ui->catalogueLabel->setText(PromoTexts::text("nag-catalogue"));
     m_ui->visitCheckBox->setText(m_ui->visitCheckBox->text().arg(WebAddress::forumDisplay()));
-    m_ui->lblGoToHome->adjustSize();  // sized to its text, in any language
+    m_ui->homePageLink->adjustSize();  // sized to its text, in any language
 
     connect(m_ui->visitCheckBox, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
-    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
+    connect(m_ui->homePageLink, &LinkLabel::clicked, this,
             [this] { m_nav.openWebPage(QStringLiteral("ovanthesoftwares")); });
-    connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &SupportScreen::submit);
-    connect(m_ui->cmdClose, &QPushButton::clicked, this, &SupportScreen::quitProgram);
+    connect(m_ui->referButton, &QPushButton::clicked, this, &SupportScreen::submit);
+    connect(m_ui->exitButton, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
     // A box's placeholder is the text the form gives it: an ordinary text that the
     // focus clears and brings back, not a grey hint.
-    for (QObject* box : std::initializer_list<QObject*>{m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName,
-                                                        m_ui->txtFriendEmail, m_ui->txtMessage}) {
+    for (QObject* box : std::initializer_list<QObject*>{m_ui->nameEdit, m_ui->emailEdit, m_ui->friendNameEdit,
+                                                        m_ui->friendEmailEdit, m_ui->messageText}) {
         m_placeholders.insert(box, textOf(box));
         box->installEventFilter(this);
     }
     // The message starts with a line break after its placeholder, so that an untouched
     // message counts as written.
-    setTextOf(m_ui->txtMessage, m_placeholders.value(m_ui->txtMessage) + QStringLiteral("\r\n"));
+    setTextOf(m_ui->messageText, m_placeholders.value(m_ui->messageText) + QStringLiteral("\r\n"));
 }
 
 SupportScreen::~SupportScreen() = default;
@@ -105,7 +105,7 @@ bool SupportScreen::eventFilter(QObject* watched, QEvent* event)
         if (trimBlanks(textOf(watched)).isEmpty())
             setTextOf(watched, m_placeholders.value(watched));
     } else if (event->type() == QEvent::KeyPress
-               && (watched == m_ui->txtEmail || watched == m_ui->txtFriendEmail)) {
+               && (watched == m_ui->emailEdit || watched == m_ui->friendEmailEdit)) {
         if (static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
             m_nav.platform().showMessage(this, tr("Email Address Cannot Contain Space"), Platform::Icon::Critical,
                                          Platform::Buttons::Ok);
@@ -121,8 +121,8 @@ void SupportScreen::submit()
     if (m_nav.dialogOpen())
         return;
     auto entries = [this](auto valueOf) -> TellAFriend::Request {
-        return {valueOf(m_ui->txtName), valueOf(m_ui->txtEmail), valueOf(m_ui->txtMessage),
-                valueOf(m_ui->txtFriendName), valueOf(m_ui->txtFriendEmail)};
+        return {valueOf(m_ui->nameEdit), valueOf(m_ui->emailEdit), valueOf(m_ui->messageText),
+                valueOf(m_ui->friendNameEdit), valueOf(m_ui->friendEmailEdit)};
     };
     m_request = entries([](const QObject* box) { return trimBlanks(textOf(box)); });
     QString problem = TellAFriend::checkAddresses(m_request);

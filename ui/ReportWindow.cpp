@@ -21,7 +21,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     , m_ui(new Ui::ReportWindow)
     , m_nav(navigator)
 {
-    setWindowRole(QStringLiteral("frmSave"));  // lets desktop tools tell the windows apart
+    setWindowRole(QStringLiteral("ReportWindow"));  // lets desktop tools tell the windows apart
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
@@ -31,8 +31,8 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     m_ui->reportText->document()->setDefaultFont(Look::verdana(9.75));
     connect(m_ui->reportText, &GuardedTextEdit::clipboardClearRequested, this, [this] { m_nav.platform().clearClipboard(); });
 
-    connect(m_ui->cmdSave, &QPushButton::clicked, this, &ReportWindow::saveReading);
-    connect(m_ui->cmdPrint, &QPushButton::clicked, this, &ReportWindow::printReport);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &ReportWindow::saveReading);
+    connect(m_ui->printButton, &QPushButton::clicked, this, &ReportWindow::printReport);
     WindowParts::showPromoLink(m_ui->offerLink, PromoTexts::FullBrand, m_nav);
     WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_nav);
     showReport();

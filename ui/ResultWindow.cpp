@@ -27,7 +27,7 @@ ResultWindow::ResultWindow(Navigator& navigator)
     , m_sunSignImages(new ImageList(QStringLiteral("imgTibetanSunSign"), keysOf(AstrologyTables::sunSigns), this))
     , m_animalImages(new ImageList(QStringLiteral("imgTibetanAnimalSign"), keysOf(AstrologyTables::animals), this))
 {
-    setWindowRole(QStringLiteral("frmTibetanResult"));  // lets desktop tools tell the windows apart
+    setWindowRole(QStringLiteral("ResultWindow"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
@@ -38,30 +38,30 @@ ResultWindow::ResultWindow(Navigator& navigator)
     // Each page carries its tab's caption as its title; which page shows is decided by
     // stacking alone, nothing is hidden.
     for (QWidget* page : pages()) {
-        m_ui->TS->addTab(page->windowTitle());
+        m_ui->resultTabs->addTab(page->windowTitle());
         page->setAccessibleName(page->windowTitle());
     }
-    connect(m_ui->TS, &QTabBar::currentChanged, this, &ResultWindow::showSelectedPage);
-    connect(m_ui->TS, &QTabBar::tabBarClicked, this, &ResultWindow::showSelectedPage);
+    connect(m_ui->resultTabs, &QTabBar::currentChanged, this, &ResultWindow::showSelectedPage);
+    connect(m_ui->resultTabs, &QTabBar::tabBarClicked, this, &ResultWindow::showSelectedPage);
 
-    for (GuardedTextEdit* text : {m_ui->txtElement, m_ui->txtAnimalSunSign, m_ui->txtWesternSunSign})
+    for (GuardedTextEdit* text : {m_ui->elementText, m_ui->animalText, m_ui->westernText})
         connect(text, &GuardedTextEdit::clipboardClearRequested, this, [this] { m_nav.platform().clearClipboard(); });
 
-    connect(m_ui->cmdSave, &QPushButton::clicked, this, &ResultWindow::openReport);
-    connect(m_ui->cmdBack, &QPushButton::clicked, this, &ResultWindow::goBack);
-    connect(m_ui->mnuBack, &QAction::triggered, this, &ResultWindow::goBack);
-    connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &ResultWindow::openReport);
+    connect(m_ui->backButton, &QPushButton::clicked, this, &ResultWindow::goBack);
+    connect(m_ui->backAction, &QAction::triggered, this, &ResultWindow::goBack);
+    connect(m_ui->exitAction, &QAction::triggered, this, &QWidget::close);
     WindowParts::connectSharedMenus(this, m_nav);
 
-    WindowParts::showPromoLink(m_ui->lblFullBrand, PromoTexts::FullBrand, m_nav);
-    WindowParts::showPromoLink(m_ui->lblCobrand, PromoTexts::CoBrand, m_nav);
-    // lblCobrand, made last, lies on top.
-    LinkLabel::bringToFront(m_ui->lblCobrand, m_ui->lblFullBrand);
+    WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_nav);
+    // coBrandLink, made last, lies on top.
+    LinkLabel::bringToFront(m_ui->coBrandLink, m_ui->fullBrandLink);
     WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_nav);
 
     // The pictures shown until a reading names its own.
-    m_ui->picTibetanSunSign->setPicture(ImageList::pictureForKey(QStringLiteral("western/aquarius")));
-    m_ui->picTibetanAnimalSign->setPicture(ImageList::pictureForKey(QStringLiteral("animal/tiger")));
+    m_ui->sunSignPicture->setPicture(ImageList::pictureForKey(QStringLiteral("western/aquarius")));
+    m_ui->animalPicture->setPicture(ImageList::pictureForKey(QStringLiteral("animal/tiger")));
 
     showReading();
     setFixedSize(sizeHint());
@@ -71,7 +71,7 @@ ResultWindow::~ResultWindow() = default;
 
 std::array<QWidget*, 3> ResultWindow::pages() const
 {
-    return {m_ui->elementPage, m_ui->sunSignPage, m_ui->animalPage};
+    return {m_ui->astrologyPage, m_ui->sunSignPage, m_ui->animalPage};
 }
 
 void ResultWindow::showReading()
@@ -80,25 +80,25 @@ void ResultWindow::showReading()
     ComputeReading(m_nav.birthData(), reading);
     // A picture number 0 leaves the design picture in place.
     if (reading.sunSignImage != 0) {
-        m_ui->picTibetanSunSign->setPicture(m_sunSignImages->picture(reading.sunSignImage));
-        m_ui->picTibetanSunSign->setAccessibleDescription(tr("The western sign %1").arg(AstrologyTables::shownName(reading.westernSunSign)));
+        m_ui->sunSignPicture->setPicture(m_sunSignImages->picture(reading.sunSignImage));
+        m_ui->sunSignPicture->setAccessibleDescription(tr("The western sign %1").arg(AstrologyTables::shownName(reading.westernSunSign)));
     }
     if (reading.animalSignImage != 0) {
-        m_ui->picTibetanAnimalSign->setPicture(m_animalImages->picture(reading.animalSignImage));
-        m_ui->picTibetanAnimalSign->setAccessibleDescription(tr("The animal %1").arg(AstrologyTables::shownName(reading.animalSign)));
+        m_ui->animalPicture->setPicture(m_animalImages->picture(reading.animalSignImage));
+        m_ui->animalPicture->setAccessibleDescription(tr("The animal %1").arg(AstrologyTables::shownName(reading.animalSign)));
     }
-    m_ui->lblTibetanSunSign->setText(reading.tibetanSunSign);
-    m_ui->lblWesternSunSign->setText(AstrologyTables::shownName(reading.westernSunSign));
-    m_ui->lblTransTibetanName->setText(AstrologyTables::shownName(reading.tibetanSunSignTranslation));
-    m_ui->lblAnimalSunSign->setText(AstrologyTables::shownName(reading.animalSign));
-    m_ui->lblElement->setText(AstrologyTables::shownName(reading.element));
-    m_ui->txtWesternSunSign->setPlainText(reading.westernSunSignText);
-    m_ui->txtAnimalSunSign->setPlainText(reading.animalSignText);
-    m_ui->txtElement->setPlainText(reading.elementText);
+    m_ui->tibetanSunSignLabel->setText(reading.tibetanSunSign);
+    m_ui->westernLabel->setText(AstrologyTables::shownName(reading.westernSunSign));
+    m_ui->translationLabel->setText(AstrologyTables::shownName(reading.tibetanSunSignTranslation));
+    m_ui->animalLabel->setText(AstrologyTables::shownName(reading.animalSign));
+    m_ui->elementLabel->setText(AstrologyTables::shownName(reading.element));
+    m_ui->westernText->setPlainText(reading.westernSunSignText);
+    m_ui->animalText->setPlainText(reading.animalSignText);
+    m_ui->elementText->setPlainText(reading.elementText);
     showLosarNote();
     {
-        const QSignalBlocker quiet(m_ui->TS);
-        m_ui->TS->setCurrentIndex(0);
+        const QSignalBlocker quiet(m_ui->resultTabs);
+        m_ui->resultTabs->setCurrentIndex(0);
     }
     pages().front()->raise();
     Look::announceCovering(pages().front());
@@ -113,22 +113,22 @@ void ResultWindow::showLosarNote()
         return;
     // The date speaks the language of the window's texts, so a translation names its locale.
     const QLocale dateLocale(tr("en_GB", "locale of the month names in dates"));
-    m_ui->lblLosarNote->setText(
+    m_ui->losarNoteLabel->setText(
         tr("Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.")
             .arg(dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")),
                  AstrologyTables::shownCycleName(note->traditionalYear)));
     // The page has no free room: the note takes the bottom lines of the paragraph box.
-    const QRect box = m_ui->txtAnimalSunSign->geometry();
-    const int height = m_ui->lblLosarNote->heightForWidth(box.width());
-    m_ui->lblLosarNote->setGeometry(box.left(), box.bottom() + 1 - height, box.width(), height);
-    m_ui->txtAnimalSunSign->resize(box.width(), box.height() - height - Look::tw(60));
-    m_ui->lblLosarNote->show();
+    const QRect box = m_ui->animalText->geometry();
+    const int height = m_ui->losarNoteLabel->heightForWidth(box.width());
+    m_ui->losarNoteLabel->setGeometry(box.left(), box.bottom() + 1 - height, box.width(), height);
+    m_ui->animalText->resize(box.width(), box.height() - height - Look::tw(60));
+    m_ui->losarNoteLabel->show();
 }
 
 void ResultWindow::showSelectedPage()
 {
     // The first selected tab wins; the other pages simply lie behind.
-    const int selected = m_ui->TS->currentIndex();
+    const int selected = m_ui->resultTabs->currentIndex();
     if (selected >= 0 && selected < int(pages().size())) {
         pages().at(selected)->raise();
         Look::announceCovering(pages().at(selected));

@@ -54,14 +54,14 @@ void connectSharedMenus(QWidget* window, Navigator& nav)
     {
         const char* action;
         const char* pageKey;
-    } pages[] = {{"mnuOnline", "help-web-page"}, {"mnuVisit", "home-page"},         {"mnuUpdate", "download-web-page"},
-                 {"mnuDonate", "donate"},         {"mnuMakeMoney", "fully-branded"}};
+    } pages[] = {{"onlineHelpAction", "help-web-page"}, {"visitAction", "home-page"},         {"updateAction", "download-web-page"},
+                 {"donateAction", "donate"},         {"makeMoneyAction", "fully-branded"}};
     for (const auto& page : pages) {
         const QString key = QLatin1String(page.pageKey);
         QObject::connect(window->findChild<QAction*>(QLatin1String(page.action)), &QAction::triggered, window,
                          [&nav, key] { nav.openWebPage(key); });
     }
-    QObject::connect(window->findChild<QAction*>(QStringLiteral("mnuAbout")), &QAction::triggered, window,
+    QObject::connect(window->findChild<QAction*>(QStringLiteral("aboutAction")), &QAction::triggered, window,
                      [&nav, window] { nav.showAbout(window); });
 }
 

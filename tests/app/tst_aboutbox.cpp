@@ -32,14 +32,14 @@ private slots:
         about.show();
         QCOMPARE(about.windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         QVERIFY(about.isModal());
-        QCOMPARE(about.findChild<QLabel*>("Label2")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
-        QVERIFY(about.findChild<QLabel*>("Label1")->text().startsWith(
+        QCOMPARE(about.findChild<QLabel*>("captionLabel")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
+        QVERIFY(about.findChild<QLabel*>("descriptionLabel")->text().startsWith(
             QLatin1String("Zarvo Tibetan Astrology is an advanced yet easy-to-use software which determines your "
                           "Tibetan zodiac sign from your date of birth.")));
-        QVERIFY(about.findChild<QLabel*>("Label3")->text().startsWith(QLatin1String("Home Business Opportunity.")));
-        QCOMPARE(about.findChild<LinkLabel*>("lblCoBrand")->text(), QStringLiteral("Click here for more details."));
-        QVERIFY(about.findChild<LinkLabel*>("lblHomePage")->text().contains(WebAddress::siteDisplay()));
-        QCOMPARE(about.findChild<QPushButton*>("cmdOK")->text(), QStringLiteral("OK"));
+        QVERIFY(about.findChild<QLabel*>("businessLabel")->text().startsWith(QLatin1String("Home Business Opportunity.")));
+        QCOMPARE(about.findChild<LinkLabel*>("fullBrandOfferLink")->text(), QStringLiteral("Click here for more details."));
+        QVERIFY(about.findChild<LinkLabel*>("homePageLink")->text().contains(WebAddress::siteDisplay()));
+        QCOMPARE(about.findChild<QPushButton*>("okButton")->text(), QStringLiteral("OK"));
     }
 
     void aboutBox_links_data()
@@ -49,8 +49,8 @@ private slots:
         QTest::addColumn<QString>("pageKey");
         for (bool byKeyboard : {false, true}) {
             const char* how = byKeyboard ? "Space" : "click";
-            QTest::addRow("lblHomePage, %s", how) << "lblHomePage" << byKeyboard << "home-page";
-            QTest::addRow("lblCoBrand, %s", how) << "lblCoBrand" << byKeyboard << "fully-branded";
+            QTest::addRow("homePageLink, %s", how) << "homePageLink" << byKeyboard << "home-page";
+            QTest::addRow("fullBrandOfferLink, %s", how) << "fullBrandOfferLink" << byKeyboard << "fully-branded";
         }
     }
     void aboutBox_links()
@@ -80,8 +80,8 @@ private slots:
         QTest::addColumn<int>("key");  // 0: click OK
         QTest::addColumn<int>("tabs");  // Tab presses before the key
         QTest::addColumn<QString>("focused");  // where they leave the focus
-        QTest::newRow("OK") << 0 << 0 << "cmdOK";
-        const char* const focused[] = {"cmdOK", "lblHomePage", "lblCoBrand"};
+        QTest::newRow("OK") << 0 << 0 << "okButton";
+        const char* const focused[] = {"okButton", "homePageLink", "fullBrandOfferLink"};
         for (int tabs = 0; tabs < 3; ++tabs) {
             QTest::addRow("Enter on %s", focused[tabs]) << int(Qt::Key_Return) << tabs << focused[tabs];
             QTest::addRow("Esc on %s", focused[tabs]) << int(Qt::Key_Escape) << tabs << focused[tabs];
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
         if (key == 0)
-            QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(about.findChild<QPushButton*>("okButton"), Qt::LeftButton);
         else
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(!about.isVisible());

@@ -172,7 +172,7 @@ private slots:
     void everyControlIsNamed()
     {
         OpenWindows windows;
-        for (const char* name : {"frmMain", "frmTibetanResult", "frmSave", "frmAbout", "frmNagScreen2"}) {
+        for (const char* name : {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"}) {
             QWidget* window = windows.window(QLatin1String(name));
             QVERIFY2(window, name);
             QCOMPARE(unnamed(window), QStringList());
@@ -188,98 +188,98 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QList<Control>>("controls");
         const QList<Control> sharedMenus = {
-            {"mnuHelp", Kind::Menu, nullptr},         {"mnuOnline", Kind::MenuItem, "mnuHelp"},
-            {"mnuVisit", Kind::MenuItem, "mnuHelp"},  {"mnuUpdate", Kind::MenuItem, "mnuHelp"},
-            {"mnuSep2", Kind::Separator, "mnuHelp"},  {"mnuAbout", Kind::MenuItem, "mnuHelp"},
-            {"mnuDonate", Kind::MenuItem, nullptr},   {"mnuMakeMoney", Kind::MenuItem, nullptr},
-            {"mnuFile", Kind::Menu, nullptr},         {"mnuExit", Kind::MenuItem, "mnuFile"}};
-        QTest::newRow("main window") << QStringLiteral("frmMain")
+            {"helpMenu", Kind::Menu, nullptr},         {"onlineHelpAction", Kind::MenuItem, "helpMenu"},
+            {"visitAction", Kind::MenuItem, "helpMenu"},  {"updateAction", Kind::MenuItem, "helpMenu"},
+            {"mnuSep2", Kind::Separator, "helpMenu"},  {"aboutAction", Kind::MenuItem, "helpMenu"},
+            {"donateAction", Kind::MenuItem, nullptr},   {"makeMoneyAction", Kind::MenuItem, nullptr},
+            {"fileMenu", Kind::Menu, nullptr},         {"exitAction", Kind::MenuItem, "fileMenu"}};
+        QTest::newRow("main window") << QStringLiteral("MainWindow")
                                      << sharedMenus + QList<Control>{
                                             {"Frame1", Kind::Frame, nullptr},
                                             {"Label1_0", Kind::Label, "Frame1"},
-                                            {"txtName", Kind::TextBox, "Frame1"},
-                                            {"Label1_1", Kind::Label, "Frame1"},
-                                            {"cboMonth", Kind::List, "Frame1"},
-                                            {"cboDate", Kind::List, "Frame1"},
-                                            {"cboYear", Kind::List, "Frame1"},
+                                            {"nameEdit", Kind::TextBox, "Frame1"},
+                                            {"birthDateLabel", Kind::Label, "Frame1"},
+                                            {"monthCombo", Kind::List, "Frame1"},
+                                            {"dayCombo", Kind::List, "Frame1"},
+                                            {"yearCombo", Kind::List, "Frame1"},
                                             {"Label2", Kind::Label, "Frame1"},
-                                            {"optMale", Kind::Option, "Frame1"},
-                                            {"optFemale", Kind::Option, "Frame1"},
-                                            {"cmdCalculate", Kind::Button, "Frame1"},
-                                            {"cmdOpen", Kind::Button, nullptr},
-                                            {"Label14", Kind::Link, nullptr},
-                                            {"fraFullBrand", Kind::Frame, nullptr},
-                                            {"lblCobrand", Kind::Link, "fraFullBrand"},
-                                            {"lblFullBrand", Kind::Link, "fraFullBrand"},
-                                            {"mnuCalculate", Kind::MenuItem, "mnuFile"},
-                                            {"mnuSep3", Kind::Separator, "mnuFile"},
-                                            {"mnuSep1", Kind::Separator, "mnuHelp"}};
-        QTest::newRow("result window") << QStringLiteral("frmTibetanResult")
+                                            {"maleButton", Kind::Option, "Frame1"},
+                                            {"femaleButton", Kind::Option, "Frame1"},
+                                            {"calculateButton", Kind::Button, "Frame1"},
+                                            {"openButton", Kind::Button, nullptr},
+                                            {"forumLink", Kind::Link, nullptr},
+                                            {"offerBox", Kind::Frame, nullptr},
+                                            {"coBrandLink", Kind::Link, "offerBox"},
+                                            {"fullBrandLink", Kind::Link, "offerBox"},
+                                            {"calculateAction", Kind::MenuItem, "fileMenu"},
+                                            {"mnuSep3", Kind::Separator, "fileMenu"},
+                                            {"mnuSep1", Kind::Separator, "helpMenu"}};
+        QTest::newRow("result window") << QStringLiteral("ResultWindow")
                                        << sharedMenus + QList<Control>{
                                               {"imgTibetanAnimalSign", Kind::ImageList, nullptr},
                                               {"imgTibetanSunSign", Kind::ImageList, nullptr},
-                                              {"Frame5", Kind::Frame, nullptr},
-                                              {"cmdSave", Kind::Button, "Frame5"},
-                                              {"cmdBack", Kind::Button, "Frame5"},
-                                              {"lblFullBrand", Kind::Link, "Frame5"},
-                                              {"lblCobrand", Kind::Link, "Frame5"},
-                                              {"Picture1", Kind::Panel, nullptr},
-                                              {"Frame2", Kind::Frame, "Picture1"},
-                                              {"txtElement", Kind::TextBox, "Frame2"},
-                                              {"lblElement", Kind::Label, "Frame2"},
-                                              {"Shape1", Kind::Panel, "Picture1"},
-                                              {"Label1_0", Kind::Label, "Picture1"},
-                                              {"Label1_2", Kind::Label, "Picture1"},
-                                              {"lblTibetanSunSign", Kind::Label, "Picture1"},
-                                              {"lblTransTibetanName", Kind::Label, "Picture1"},
-                                              {"TS", Kind::TabStrip, nullptr},
-                                              {"Picture3", Kind::Panel, nullptr},
-                                              {"picTibetanAnimalSign", Kind::Picture, "Picture3"},
-                                              {"Frame1", Kind::Frame, "Picture3"},
-                                              {"txtAnimalSunSign", Kind::TextBox, "Frame1"},
-                                              {"lblAnimalSunSign", Kind::Label, "Frame1"},
-                                              {"Picture2", Kind::Panel, nullptr},
-                                              {"Frame3", Kind::Frame, "Picture2"},
-                                              {"txtWesternSunSign", Kind::TextBox, "Frame3"},
-                                              {"lblWesternSunSign", Kind::Label, "Frame3"},
-                                              {"picTibetanSunSign", Kind::Picture, "Picture2"},
+                                              {"commandBox", Kind::Frame, nullptr},
+                                              {"saveButton", Kind::Button, "commandBox"},
+                                              {"backButton", Kind::Button, "commandBox"},
+                                              {"fullBrandLink", Kind::Link, "commandBox"},
+                                              {"coBrandLink", Kind::Link, "commandBox"},
+                                              {"astrologyPage", Kind::Panel, nullptr},
+                                              {"Frame2", Kind::Frame, "astrologyPage"},
+                                              {"elementText", Kind::TextBox, "Frame2"},
+                                              {"elementLabel", Kind::Label, "Frame2"},
+                                              {"signFrame", Kind::Panel, "astrologyPage"},
+                                              {"Label1_0", Kind::Label, "astrologyPage"},
+                                              {"translationCaption", Kind::Label, "astrologyPage"},
+                                              {"tibetanSunSignLabel", Kind::Label, "astrologyPage"},
+                                              {"translationLabel", Kind::Label, "astrologyPage"},
+                                              {"resultTabs", Kind::TabStrip, nullptr},
+                                              {"animalPage", Kind::Panel, nullptr},
+                                              {"animalPicture", Kind::Picture, "animalPage"},
+                                              {"Frame1", Kind::Frame, "animalPage"},
+                                              {"animalText", Kind::TextBox, "Frame1"},
+                                              {"animalLabel", Kind::Label, "Frame1"},
+                                              {"sunSignPage", Kind::Panel, nullptr},
+                                              {"westernBox", Kind::Frame, "sunSignPage"},
+                                              {"westernText", Kind::TextBox, "westernBox"},
+                                              {"westernLabel", Kind::Label, "westernBox"},
+                                              {"sunSignPicture", Kind::Picture, "sunSignPage"},
                                               {"Label3", Kind::Link, nullptr},
-                                              {"Label14", Kind::Link, nullptr},
-                                              {"mnuBack", Kind::MenuItem, "mnuFile"},
-                                              {"mnuSep1", Kind::Separator, "mnuFile"},
-                                              {"mnuSep3", Kind::Separator, "mnuHelp"}};
-        QTest::newRow("report window") << QStringLiteral("frmSave")
-                                       << QList<Control>{{"cmdSave", Kind::Button, nullptr},
-                                                         {"cmdPrint", Kind::Button, nullptr},
+                                              {"forumLink", Kind::Link, nullptr},
+                                              {"backAction", Kind::MenuItem, "fileMenu"},
+                                              {"mnuSep1", Kind::Separator, "fileMenu"},
+                                              {"mnuSep3", Kind::Separator, "helpMenu"}};
+        QTest::newRow("report window") << QStringLiteral("ReportWindow")
+                                       << QList<Control>{{"saveButton", Kind::Button, nullptr},
+                                                         {"printButton", Kind::Button, nullptr},
                                                          {"reportText", Kind::RichText, nullptr},
                                                          {"Label4", Kind::Link, nullptr},
                                                          {"Label1", Kind::Link, nullptr},
-                                                         {"Label14", Kind::Link, nullptr}};
-        QTest::newRow("about box") << QStringLiteral("frmAbout")
-                                   << QList<Control>{{"picIcon", Kind::Picture, nullptr},
-                                                     {"cmdOK", Kind::Button, nullptr},
-                                                     {"Line1", Kind::Frame, nullptr},
-                                                     {"lblHomePage", Kind::Link, nullptr},
+                                                         {"forumLink", Kind::Link, nullptr}};
+        QTest::newRow("about box") << QStringLiteral("AboutBox")
+                                   << QList<Control>{{"iconPicture", Kind::Picture, nullptr},
+                                                     {"okButton", Kind::Button, nullptr},
+                                                     {"separatorLine", Kind::Frame, nullptr},
+                                                     {"homePageLink", Kind::Link, nullptr},
                                                      {"Label3", Kind::Label, nullptr},
-                                                     {"lblCoBrand", Kind::Link, nullptr},
+                                                     {"fullBrandOfferLink", Kind::Link, nullptr},
                                                      {"Label2", Kind::Label, nullptr},
                                                      {"Label1", Kind::Label, nullptr}};
-        QTest::newRow("support screen") << QStringLiteral("frmNagScreen2")
-                                        << QList<Control>{{"picNagscreen2Icon", Kind::Picture, nullptr},
-                                                          {"lblNagScreen2Caption", Kind::Label, nullptr},
+        QTest::newRow("support screen") << QStringLiteral("SupportScreen")
+                                        << QList<Control>{{"iconPicture", Kind::Picture, nullptr},
+                                                          {"captionLabel", Kind::Label, nullptr},
                                                           {"Label2", Kind::Label, nullptr},
-                                                          {"Check1", Kind::CheckBox, nullptr},
-                                                          {"cmdClose", Kind::Button, nullptr},
+                                                          {"visitCheckBox", Kind::CheckBox, nullptr},
+                                                          {"exitButton", Kind::Button, nullptr},
                                                           {"Frame2", Kind::Frame, nullptr},
-                                                          {"txtName", Kind::TextBox, "Frame2"},
-                                                          {"txtEmail", Kind::TextBox, "Frame2"},
-                                                          {"txtFriendName", Kind::TextBox, "Frame2"},
-                                                          {"txtFriendEmail", Kind::TextBox, "Frame2"},
-                                                          {"cmdSubmit", Kind::Button, "Frame2"},
-                                                          {"txtMessage", Kind::TextBox, "Frame2"},
-                                                          {"Frame6", Kind::Frame, nullptr},
-                                                          {"Label3", Kind::Label, "Frame6"},
-                                                          {"lblGoToHome", Kind::Link, "Frame6"}};
+                                                          {"nameEdit", Kind::TextBox, "Frame2"},
+                                                          {"emailEdit", Kind::TextBox, "Frame2"},
+                                                          {"friendNameEdit", Kind::TextBox, "Frame2"},
+                                                          {"friendEmailEdit", Kind::TextBox, "Frame2"},
+                                                          {"referButton", Kind::Button, "Frame2"},
+                                                          {"messageText", Kind::TextBox, "Frame2"},
+                                                          {"catalogueBox", Kind::Frame, nullptr},
+                                                          {"Label3", Kind::Label, "catalogueBox"},
+                                                          {"homePageLink", Kind::Link, "catalogueBox"}};
     }
     void everyControlCarriesItsName()
     {
@@ -314,7 +314,7 @@ private slots:
         app.birthData().day = 7;
         app.birthData().year = 1984;
         app.showResultWindow();
-        auto* tabs = app.resultWindow()->findChild<QTabBar*>(QStringLiteral("TS"));
+        auto* tabs = app.resultWindow()->findChild<QTabBar*>(QStringLiteral("resultTabs"));
         QVERIFY(tabs);
         QVERIFY(tabs->focusPolicy() & Qt::TabFocus);
     }

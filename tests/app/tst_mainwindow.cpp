@@ -66,41 +66,41 @@ struct Session
     void enter(const QString& name, Sex sex, int month, int day, int year)
     {
         MainWindow* w = main();
-        control<QLineEdit>(w, "txtName")->setText(name);
+        control<QLineEdit>(w, "nameEdit")->setText(name);
         if (sex == Male)
-            control<QRadioButton>(w, "optMale")->setChecked(true);
+            control<QRadioButton>(w, "maleButton")->setChecked(true);
         else if (sex == Female)
-            control<QRadioButton>(w, "optFemale")->setChecked(true);
-        control<QComboBox>(w, "cboMonth")->setCurrentIndex(month);
-        control<QComboBox>(w, "cboDate")->setCurrentText(QString::number(day));
-        control<QComboBox>(w, "cboYear")->setCurrentText(QString::number(year));
+            control<QRadioButton>(w, "femaleButton")->setChecked(true);
+        control<QComboBox>(w, "monthCombo")->setCurrentIndex(month);
+        control<QComboBox>(w, "dayCombo")->setCurrentText(QString::number(day));
+        control<QComboBox>(w, "yearCombo")->setCurrentText(QString::number(year));
     }
 
     void calculate(Trigger trigger)
     {
         if (trigger == Trigger::Button)
-            QTest::mouseClick(control<QPushButton>(main(), "cmdCalculate"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(main(), "calculateButton"), Qt::LeftButton);
         else
-            control<QAction>(main(), "mnuCalculate")->trigger();
+            control<QAction>(main(), "calculateAction")->trigger();
         processDeletes();
     }
 
     void reopen(const QString& path)
     {
         platform.fileAnswers.enqueue(path);
-        QTest::mouseClick(control<QPushButton>(main(), "cmdOpen"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(main(), "openButton"), Qt::LeftButton);
         processDeletes();
     }
 };
 
 void verifyDefaults(MainWindow* w)
 {
-    QCOMPARE(control<QLineEdit>(w, "txtName")->text(), QString());
-    QVERIFY(!control<QRadioButton>(w, "optMale")->isChecked());
-    QVERIFY(!control<QRadioButton>(w, "optFemale")->isChecked());
-    QCOMPARE(control<QComboBox>(w, "cboMonth")->currentText(), QStringLiteral("January"));
-    QCOMPARE(control<QComboBox>(w, "cboDate")->currentText(), QStringLiteral("1"));
-    QCOMPARE(control<QComboBox>(w, "cboYear")->currentText(), QStringLiteral("1930"));
+    QCOMPARE(control<QLineEdit>(w, "nameEdit")->text(), QString());
+    QVERIFY(!control<QRadioButton>(w, "maleButton")->isChecked());
+    QVERIFY(!control<QRadioButton>(w, "femaleButton")->isChecked());
+    QCOMPARE(control<QComboBox>(w, "monthCombo")->currentText(), QStringLiteral("January"));
+    QCOMPARE(control<QComboBox>(w, "dayCombo")->currentText(), QStringLiteral("1"));
+    QCOMPARE(control<QComboBox>(w, "yearCombo")->currentText(), QStringLiteral("1930"));
     QCOMPARE(widgetOnTopAt(w->fullBrandLabel()), static_cast<QWidget*>(w->fullBrandLabel()));
 }
 
@@ -182,9 +182,9 @@ private slots:
     void freshWindow_lists()
     {
         Session s;
-        auto* month = control<QComboBox>(s.main(), "cboMonth");
-        auto* date = control<QComboBox>(s.main(), "cboDate");
-        auto* year = control<QComboBox>(s.main(), "cboYear");
+        auto* month = control<QComboBox>(s.main(), "monthCombo");
+        auto* date = control<QComboBox>(s.main(), "dayCombo");
+        auto* year = control<QComboBox>(s.main(), "yearCombo");
         auto items = [](QComboBox* list) {
             QStringList texts;
             for (int i = 0; i < list->count(); ++i)
@@ -216,21 +216,21 @@ private slots:
     void freshWindow_menus()
     {
         Session s;
-        const QStringList expected = {"mnuFile &File",
-                                      "  mnuCalculate Get My Tibetan &Astrology Result",
+        const QStringList expected = {"fileMenu &File",
+                                      "  calculateAction Get My Tibetan &Astrology Result",
                                       "  mnuSep3 -",
-                                      "  mnuExit E&xit",
-                                      "mnuHelp &Help",
-                                      "  mnuOnline &Online Help",
-                                      "  mnuVisit &Visit Us Online",
+                                      "  exitAction E&xit",
+                                      "helpMenu &Help",
+                                      "  onlineHelpAction &Online Help",
+                                      "  visitAction &Visit Us Online",
                                       "  mnuSep1 -",
-                                      "  mnuUpdate Check for Software &Update",
+                                      "  updateAction Check for Software &Update",
                                       "  mnuSep2 -",
-                                      "  mnuAbout &About Software",
-                                      "mnuDonate &Donate"};
+                                      "  aboutAction &About Software",
+                                      "donateAction &Donate"};
         QCOMPARE(menuTree(s.main()), expected);
-        QCOMPARE(control<QPushButton>(s.main(), "cmdCalculate")->text(), QStringLiteral("Get My Tibetan &Astrology Result"));
-        QCOMPARE(control<QPushButton>(s.main(), "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Reading"));
+        QCOMPARE(control<QPushButton>(s.main(), "calculateButton")->text(), QStringLiteral("Get My Tibetan &Astrology Result"));
+        QCOMPARE(control<QPushButton>(s.main(), "openButton")->text(), QStringLiteral("&Open Previously Saved Reading"));
         QVERIFY(s.main()->coBrandLabel()->text().startsWith(QLatin1String("Co-brand this software for your site.")));
         QVERIFY(s.main()->fullBrandLabel()->text().startsWith(QLatin1String("Home Business Opportunity.")));
         QCOMPARE(s.main()->coBrandLabel()->geometry(), s.main()->fullBrandLabel()->geometry());
@@ -239,7 +239,7 @@ private slots:
     void freshWindow_makeMoneyCannotBeChosen()
     {
         Session s;
-        auto* makeMoney = control<QAction>(s.main(), "mnuMakeMoney");
+        auto* makeMoney = control<QAction>(s.main(), "makeMoneyAction");
         QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
         QVERIFY(!makeMoney->isEnabled());
         QMenuBar* bar = s.main()->menuBar();
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(s.platform.openedUrls.isEmpty());
 
         // A click on an item that is switched on does reach it.
-        auto* donate = control<QAction>(s.main(), "mnuDonate");
+        auto* donate = control<QAction>(s.main(), "donateAction");
         const QPoint donateAt = bar->mapTo(s.main(), bar->actionGeometry(donate).center());
         QTest::mouseClick(s.main()->windowHandle(), Qt::LeftButton, {}, donateAt);
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("donate")});
@@ -258,9 +258,9 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("Label14") << "Label14"
+        QTest::newRow("forumLink") << "forumLink"
                                  << "home-page";
-        QTest::newRow("promo box (lblFullBrand in front)") << "lblFullBrand"
+        QTest::newRow("promo box (fullBrandLink in front)") << "fullBrandLink"
                                                            << "fully-branded";
         addSharedMenuLinkRows();
     }
@@ -269,7 +269,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, pageKey);
         Session s;
-        if (source.startsWith(QLatin1String("mnu")))
+        if (source.endsWith(QLatin1String("Action")))
             control<QAction>(s.main(), qPrintable(source))->trigger();
         else
             clickOnTop(control<QWidget>(s.main(), qPrintable(source)));
@@ -384,8 +384,8 @@ private slots:
         QVERIFY(main->isVisible());
         QVERIFY(!s.app.resultWindow());
         compareBirthData(s.app.birthData(), before);
-        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), name);
-        QCOMPARE(control<QComboBox>(main, "cboDate")->currentText(), QString::number(day));
+        QCOMPARE(control<QLineEdit>(main, "nameEdit")->text(), name);
+        QCOMPARE(control<QComboBox>(main, "dayCombo")->currentText(), QString::number(day));
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
     }
 
@@ -439,7 +439,7 @@ private slots:
         Session s;
         s.enter(QStringLiteral("First Person"), Male, 11, 31, 2030);
         s.calculate(Trigger::Button);
-        control<QPushButton>(s.app.resultWindow(), "cmdBack")->click();
+        control<QPushButton>(s.app.resultWindow(), "backButton")->click();
         processDeletes();
         QVERIFY(s.main());
         s.enter(QStringLiteral("B"), Female, 0, 1, 1930);
@@ -456,18 +456,18 @@ private slots:
         QPointer<MainWindow> main = s.main();
         s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
         s.platform.duringDialog = [&] {
-            control<QPushButton>(main, "cmdCalculate")->click();
-            control<QPushButton>(main, "cmdOpen")->click();
+            control<QPushButton>(main, "calculateButton")->click();
+            control<QPushButton>(main, "openButton")->click();
             processDeletes();
         };
-        control<QPushButton>(main, "cmdOpen")->click();  // its file dialog is cancelled
+        control<QPushButton>(main, "openButton")->click();  // its file dialog is cancelled
         processDeletes();
         QVERIFY(main);
         QCOMPARE(s.platform.fileDialogs.size(), 1);
         QVERIFY(!s.app.resultWindow());
         QVERIFY(s.app.birthData().name.isEmpty());
         // Once the dialog is gone, the same click works.
-        control<QPushButton>(main, "cmdCalculate")->click();
+        control<QPushButton>(main, "calculateButton")->click();
         QVERIFY(s.app.resultWindow());
     }
 
@@ -477,7 +477,7 @@ private slots:
     {
         QTest::addColumn<bool>("viaMenu");
         QTest::newRow("close box") << false;
-        QTest::newRow("mnuExit") << true;
+        QTest::newRow("exitAction") << true;
     }
     void closing_showsSupportScreen()
     {
@@ -486,7 +486,7 @@ private slots:
         QPointer<MainWindow> main = s.main();
         s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
         if (viaMenu)
-            control<QAction>(main, "mnuExit")->trigger();
+            control<QAction>(main, "exitAction")->trigger();
         else
             QVERIFY(main->close());
         processDeletes();
@@ -504,7 +504,7 @@ private slots:
     void reopen_dialogSettings()
     {
         Session s;
-        QTest::mouseClick(control<QPushButton>(s.main(), "cmdOpen"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(s.main(), "openButton"), Qt::LeftButton);
         QCOMPARE(s.platform.fileDialogs.size(), 1);
         const Platform::FileDialog& dialog = s.platform.fileDialogs.first();
         QCOMPARE(dialog.mode, Platform::FileDialog::Mode::Open);
@@ -525,10 +525,10 @@ private slots:
         QVERIFY(s.platform.messages.isEmpty());
         QVERIFY(main);
         QVERIFY(!s.app.resultWindow());
-        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), QStringLiteral("Typed"));
-        QVERIFY(control<QRadioButton>(main, "optMale")->isChecked());
-        QCOMPARE(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("May"));
-        QCOMPARE(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1960"));
+        QCOMPARE(control<QLineEdit>(main, "nameEdit")->text(), QStringLiteral("Typed"));
+        QVERIFY(control<QRadioButton>(main, "maleButton")->isChecked());
+        QCOMPARE(control<QComboBox>(main, "monthCombo")->currentText(), QStringLiteral("May"));
+        QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1960"));
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
         QVERIFY(s.app.birthData().name.isEmpty());
     }
@@ -615,7 +615,7 @@ private slots:
         // As long as the name field allows, every character one the file keeps as the
         // longest reference there is ("&#29579;", eight bytes).
         Session s;
-        const int longest = control<QLineEdit>(s.main(), "txtName")->maxLength();
+        const int longest = control<QLineEdit>(s.main(), "nameEdit")->maxLength();
         const BirthData saved = person(QString(longest, QChar(0x738B)), "Female", 7, "March", 1984);
         QTemporaryDir dir;
         const QString path = dir.filePath("long.tib");
@@ -681,8 +681,8 @@ private slots:
         QVERIFY(ReadingFile::write(path, bob));
 
         Session s;
-        QCOMPARE(control<QComboBox>(s.main(), "cboMonth")->itemText(4), QStringLiteral("[May]"));
-        QCOMPARE(control<QRadioButton>(s.main(), "optMale")->text(), QStringLiteral("[Male]"));
+        QCOMPARE(control<QComboBox>(s.main(), "monthCombo")->itemText(4), QStringLiteral("[May]"));
+        QCOMPARE(control<QRadioButton>(s.main(), "maleButton")->text(), QStringLiteral("[Male]"));
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
         compareBirthData(s.app.birthData(), bob);
@@ -701,11 +701,11 @@ private slots:
         QCOMPARE(s.platform.messages.first().icon, Platform::Icon::Critical);
         // The entries were filled in before the check.
         QVERIFY(main);
-        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), QString());
-        QVERIFY(control<QRadioButton>(main, "optMale")->isChecked());
-        QCOMPARE(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("7"));
-        QCOMPARE(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("March"));
-        QCOMPARE(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1984"));
+        QCOMPARE(control<QLineEdit>(main, "nameEdit")->text(), QString());
+        QVERIFY(control<QRadioButton>(main, "maleButton")->isChecked());
+        QCOMPARE(control<QComboBox>(main, "dayCombo")->currentText(), QStringLiteral("7"));
+        QCOMPARE(control<QComboBox>(main, "monthCombo")->currentText(), QStringLiteral("March"));
+        QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1984"));
         QVERIFY(!s.app.resultWindow());
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
         QVERIFY(s.app.birthData().name.isEmpty());
@@ -756,7 +756,7 @@ private slots:
             QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
             QVERIFY(s.main());
             QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
-            QVERIFY(control<QRadioButton>(s.main(), "optFemale")->isChecked());
+            QVERIFY(control<QRadioButton>(s.main(), "femaleButton")->isChecked());
             return;
         }
         // Whatever the bytes say: either the check refused it on the main window or a
@@ -791,7 +791,7 @@ private slots:
         s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
         s.calculate(Trigger::Button);
         QVERIFY(s.app.resultWindow());
-        QTest::mouseClick(control<QPushButton>(s.app.resultWindow(), "cmdBack"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(s.app.resultWindow(), "backButton"), Qt::LeftButton);
         processDeletes();
         QVERIFY(!s.app.resultWindow());
         QVERIFY(s.main());

@@ -168,7 +168,7 @@ private slots:
         QVERIFY(Startup::run(app, guard, anna));
         QTRY_VERIFY(app.resultWindow() && app.resultWindow()->isVisible());
         processDeletes();
-        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
         QCOMPARE(app.birthData().name, QStringLiteral("Anna"));
         QCOMPARE(app.birthData().day, 7);
         QCOMPARE(app.birthData().year, 1984);
@@ -470,13 +470,13 @@ private slots:
         processDeletes();
         QPointer<ResultWindow> first = app.resultWindow();
         QVERIFY(first);
-        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
 
         // A file handed over while the reading of another is shown replaces it.
         app.openReadingFile(bob);
         processDeletes();
         QVERIFY(!first);
-        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
         QCOMPARE(app.birthData().name, QStringLiteral("Bob"));
         QCOMPARE(app.birthData().sex, QStringLiteral("Male"));
         QCOMPARE(app.birthData().month, QStringLiteral("June"));
@@ -486,10 +486,10 @@ private slots:
         // From the support screen alone, after the user closed the result window.
         app.resultWindow()->close();
         processDeletes();
-        QCOMPARE(visibleWindowNames(), QStringList{"frmNagScreen2"});
+        QCOMPARE(visibleWindowNames(), QStringList{"SupportScreen"});
         app.openReadingFile(anna);
         processDeletes();
-        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
         QCOMPARE(app.birthData().name, QStringLiteral("Anna"));
         QVERIFY(platform.messages.isEmpty());
     }
@@ -506,7 +506,7 @@ private slots:
         app.openReadingFile(dir.path());
         processDeletes();
         QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
-        QCOMPARE(visibleWindowNames(), QStringList{"frmMain"});
+        QCOMPARE(visibleWindowNames(), QStringList{"MainWindow"});
     }
 
     void openReadingFile_waitsForOpenDialog()
@@ -528,7 +528,7 @@ private slots:
         QVERIFY(!resultDuringMessage);
         QTRY_VERIFY(app.resultWindow() && app.resultWindow()->isVisible());
         processDeletes();
-        QCOMPARE(visibleWindowNames(), QStringList{"frmTibetanResult"});
+        QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
         QCOMPARE(app.birthData().name, QStringLiteral("Bob"));
     }
 

@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 focus_window "$main"
 
 # Alt+O: "&Open Previously Saved Reading".
@@ -15,7 +15,7 @@ dialog=$(wait_role fileDialog 5)
 screenshot open-dialog
 focus_window "$dialog"
 key Escape
-wait_windows frmMain
+wait_windows MainWindow
 
 # Alt+A: "Get My Tibetan &Astrology Result" (here with a name and a sex).
 focus_window "$main"
@@ -24,14 +24,14 @@ type_text "Access Keys"
 click "$main" "${MAIN_MALE[@]}"
 focus_window "$main"
 key alt+a
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 
 # File > Exit. The support screen, left alone, must take the keyboard itself; the
 # pointer is moved off it, where it could not lend the screen the key presses.
 focus_window "$result"
 key alt+f
 key x
-support=$(only_window frmNagScreen2)
+support=$(only_window SupportScreen)
 xdotool mousemove 1023 767
 wait_focus "$support" "the support screen"
 key alt+x

@@ -7,7 +7,7 @@ e2e_init "$@"
 command -v xclip >/dev/null || fail "tool missing: xclip"
 
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 screenshot main-window
 
 # Name, sex and date of birth (25 March 1984: the lists are driven by keyboard).
@@ -25,7 +25,7 @@ screenshot entries
 click "$main" "${MAIN_CALCULATE[@]}"
 
 # The result window alone remains.
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 screenshot result-tab1
 page_region=$(result_page_region "$result")
 wait_painted "$result" "$page_region" "$E2E_TMP/tab1.png"
@@ -44,8 +44,8 @@ wait_region_equals "$result" "$page_region" "$E2E_TMP/tab1.png" "page of tab 1 a
 
 # "Save" opens the report window over the result window; Escape closes it.
 click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role frmSave)
-wait_windows frmTibetanResult frmSave
+report=$(wait_role ReportWindow)
+wait_windows ResultWindow ReportWindow
 screenshot report-window
 
 # A click on the report empties the clipboard and the primary selection, also when
@@ -64,28 +64,28 @@ for selection in clipboard primary; do
 done
 focus_window "$report"
 key Escape
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 
 # Back: a fresh main window and nothing else.
 click_result "$result" "${RESULT_BACK[@]}"
-main2=$(only_window frmMain)
+main2=$(only_window MainWindow)
 screenshot main-window-again
 
 # Help > About Software shows the about box; Enter closes it like OK and opens no page.
 focus_window "$main2"
 key alt+h
 key a
-about=$(wait_role frmAbout)
+about=$(wait_role AboutBox)
 screenshot about-box
 focus_window "$about"
 key Return
-wait_windows frmMain
+wait_windows MainWindow
 
 # File > Exit closes the main window; only the support screen is left.
 focus_window "$main2"
 key alt+f
 key x
-support=$(only_window frmNagScreen2)
+support=$(only_window SupportScreen)
 screenshot support-screen
 
 # Its Exit button ends the program.

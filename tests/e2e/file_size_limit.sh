@@ -5,7 +5,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 app_start bash -c 'ulimit -f 0 && exec "$0"'
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 app_running || fail "the program ended at start under the file size limit"
 
 click "$main" "${MAIN_NAME[@]}"
@@ -16,20 +16,20 @@ key Tab Down Down Tab                      # March
 key --repeat 6 Down Tab                    # 7
 key --repeat 54 Down                       # 1984
 click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role frmSave)
+report=$(wait_role ReportWindow)
 click "$report" "${REPORT_SAVE[@]}"
 dialog=$(wait_role fileDialog)
 focus_window "$dialog"
 type_text "$WORK/anna"
 key Return
 box=$(wait_role messageBox)
-wait_windows frmTibetanResult frmSave messageBox
+wait_windows ResultWindow ReportWindow messageBox
 screenshot save-failed
 app_running || fail "the program ended when the save met the file size limit"
 [ ! -s "$WORK/anna.tib" ] || fail "a reading was written past the file size limit"
 focus_window "$box"
 key Return
-wait_windows frmTibetanResult frmSave
+wait_windows ResultWindow ReportWindow
 app_running || fail "the program ended after the message"

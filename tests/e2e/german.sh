@@ -25,23 +25,23 @@ enter_anna() {
 
 # The English sizes, and the English main window's picture.
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 wait_painted "$main" "$(window_size "$main" | tr ' ' x)+0+0" "$E2E_TMP/main-english.png"
 main_size=$(window_size "$main")
 enter_anna "$main"
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 result_size=$(window_size "$result")
 app_stop
 
 app_start "${GERMAN[@]}"
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 assert_eq "$(window_size "$main")" "$main_size" "size of the German main window"
 wait_painted "$main" "$(tr ' ' x <<<"$main_size")+0+0" "$E2E_TMP/main-german.png"
 [ "$(pixels_differing "$E2E_TMP/main-german.png" "$E2E_TMP/main-english.png")" -gt 1000 ] \
     || fail "the main window looks the same under LANG=de_DE.UTF-8 as in English"
 screenshot main-window
 enter_anna "$main"
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 assert_eq "$(window_size "$result")" "$result_size" "size of the German result window"
 page_region=$(result_page_region "$result")
 wait_painted "$result" "$page_region" "$E2E_TMP/tab1.png"
@@ -64,7 +64,7 @@ screenshot result-tab3
 } >"$E2E_TMP/expected.tib"
 for attempt in first again; do
     click_result "$result" "${RESULT_SAVE[@]}"
-    report=$(wait_role frmSave)
+    report=$(wait_role ReportWindow)
     wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
     [ "$attempt" = first ] && screenshot report-window
     focus_window "$report"
@@ -85,14 +85,14 @@ for attempt in first again; do
     wait_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved under German ($attempt)"
     focus_window "$report"
     key Escape
-    wait_windows frmTibetanResult
+    wait_windows ResultWindow
 done
 
 # Datei > Beenden leaves the result window for the support screen.
 focus_window "$result"
 key alt+d
 key b
-support=$(only_window frmNagScreen2)
+support=$(only_window SupportScreen)
 screenshot support-screen
 focus_window "$support"
 key alt+b                          # &Beenden

@@ -11,7 +11,7 @@ e2e_init "$@"
 pointer_at_start=$(xdotool getmouselocation --shell | grep -E '^(X|Y)=' | tr '\n' ' ')
 
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 focus_window "$main"
 
 # The name box has the focus at start. Dawa Norbu, female, 9 November 2001.
@@ -29,7 +29,7 @@ key --repeat 29 Up         # 2030 -> 2001
 screenshot entries
 key alt+a                  # Get My Tibetan &Astrology Result
 
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 focus_window "$result"
 page=$(result_page_region "$result")
 wait_painted "$result" "$page" "$E2E_TMP/tab1.png"
@@ -48,8 +48,8 @@ wait_region_equals "$result" "$page" "$E2E_TMP/tab1.png" "page of tab 1 (Left, L
 # Tab on to "Save", Space opens the report.
 tab_to "$result" "$(result_region "$result" "${RESULT_SAVE_BUTTON[@]}")" "the Save button"
 key space
-report=$(wait_role frmSave)
-wait_windows frmTibetanResult frmSave
+report=$(wait_role ReportWindow)
+wait_windows ResultWindow ReportWindow
 focus_window "$report"
 screenshot report
 
@@ -73,18 +73,18 @@ assert_same_bytes "$WORK/dawa.tib" "$E2E_TMP/expected.tib" "reading saved by key
 # Escape closes the report; File > Back returns to a fresh main window.
 focus_window "$report"
 key Escape
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 focus_window "$result"
 key alt+f
 key b
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 screenshot main-again
 
 # File > Exit: the support screen alone.
 focus_window "$main"
 key alt+f
 key x
-support=$(only_window frmNagScreen2)
+support=$(only_window SupportScreen)
 focus_window "$support"
 screenshot support-screen
 

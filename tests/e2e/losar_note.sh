@@ -31,20 +31,20 @@ animal_page() {
 }
 
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 
 # 20 January 1984, six weeks before Losar on 3 March.
 enter_birth "$main" 0 19
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 animal_page "$result" "$E2E_TMP/before.png"
 screenshot before-losar
 timeout 10 import -window "$result" "$ARTIFACTS/$E2E_NAME-window-before-losar.png" 2>/dev/null
 
 # Back, and 25 March 1984, after Losar.
 click_result "$result" "${RESULT_BACK[@]}"
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 enter_birth "$main" 2 24
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 animal_page "$result" "$E2E_TMP/after.png"
 screenshot after-losar
 
@@ -72,7 +72,7 @@ log "$green green pixels in the lines of the note"
 focus_window "$result"
 key alt+f
 key x
-support=$(only_window frmNagScreen2)
+support=$(only_window SupportScreen)
 click "$support" "${SUPPORT_EXIT[@]}"
 wait_exit "$APP_PID"
 assert_eq "$APP_STATUS" 0 "exit status of the program"

@@ -32,15 +32,15 @@ log "printer $default_printer writes PDF files to $pdf_dir"
 # A distinctive name, so the PDF is surely this test's.
 person="Pema Print$$"
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 click "$main" "${MAIN_NAME[@]}"
 focus_window "$main"
 type_text "$person"
 click "$main" "${MAIN_MALE[@]}"
 click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role frmSave)
+report=$(wait_role ReportWindow)
 
 find "$pdf_dir" -maxdepth 1 -name '*.pdf' -printf '%f\n' 2>/dev/null | sort >"$E2E_TMP/before"
 click "$report" "${REPORT_PRINT[@]}"
@@ -83,6 +83,6 @@ log "$green green pixels on the printed pages"
 [ "$green" -gt 200 ] || fail "the printed report lost the green of its captions ($green green pixels)"
 
 # Printing leaves the report window open, with no dialog or message.
-wait_windows frmTibetanResult frmSave
+wait_windows ResultWindow ReportWindow
 rm -f "$pdf"
 assert_no_browser

@@ -10,7 +10,7 @@ saved="$WORK/saved"
 mkdir -p "$saved"
 
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 
 # José Müller, female, 14 July 1975.
 click "$main" "${MAIN_NAME[@]}"
@@ -25,26 +25,26 @@ key Tab                         # year list
 key --repeat 45 Down            # 1930 -> 1975
 screenshot entries
 click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 wait_painted "$result" "$(result_page_region "$result")" "$E2E_TMP/first-reading.png"
 
 # open_save_dialog: report window, "&Save", the file dialog with the focus; sets
 # REPORT and DIALOG.
 open_save_dialog() {
     click_result "$result" "${RESULT_SAVE[@]}"
-    REPORT=$(wait_role frmSave)
+    REPORT=$(wait_role ReportWindow)
     click "$REPORT" "${REPORT_SAVE[@]}"
     DIALOG=$(wait_role fileDialog)
-    wait_windows frmTibetanResult frmSave fileDialog
+    wait_windows ResultWindow ReportWindow fileDialog
     focus_window "$DIALOG"
 }
 
 # close_report: the report window stays open after saving; Escape closes it.
 close_report() {
-    wait_windows frmTibetanResult frmSave
+    wait_windows ResultWindow ReportWindow
     focus_window "$REPORT"
     key Escape
-    wait_windows frmTibetanResult
+    wait_windows ResultWindow
 }
 
 # save_reading PATH-AS-TYPED: saves the reading under the typed path.
@@ -74,7 +74,7 @@ assert_same_bytes "$saved/jose.tib" "$E2E_TMP/expected.tib" "saved reading"
 
 # Back to a fresh main window, then open the file again.
 click_result "$result" "${RESULT_BACK[@]}"
-main2=$(only_window frmMain)
+main2=$(only_window MainWindow)
 [ "$main2" != "$main" ] || fail "Back showed the old main window instead of a new one"
 click "$main2" "${MAIN_OPEN[@]}"
 dialog=$(wait_role fileDialog)
@@ -82,7 +82,7 @@ screenshot open-dialog
 focus_window "$dialog"
 type_text "$saved/jose.tib"
 key Return
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 screenshot reopened
 # The reopened reading looks exactly like the first one.
 wait_region_equals "$result" "$(result_page_region "$result")" "$E2E_TMP/first-reading.png" "reopened reading"
@@ -100,11 +100,11 @@ open_save_dialog
 type_text "$saved/old"
 key Return
 box=$(wait_role messageBox)
-wait_windows frmTibetanResult frmSave fileDialog messageBox
+wait_windows ResultWindow ReportWindow fileDialog messageBox
 screenshot replace-question
 focus_window "$box"
 key Escape
-wait_windows frmTibetanResult frmSave fileDialog
+wait_windows ResultWindow ReportWindow fileDialog
 assert_same_bytes "$saved/old.tib" "$E2E_TMP/old.tib" "file kept after answering No"
 focus_window "$DIALOG"
 key Return
@@ -118,17 +118,17 @@ close_report
 # A name ending in upper-case "TIB" is refused with a message; no reading opens.
 cp "$saved/jose.tib" "$saved/UPPER.TIB"
 click_result "$result" "${RESULT_BACK[@]}"
-main3=$(only_window frmMain)
+main3=$(only_window MainWindow)
 click "$main3" "${MAIN_OPEN[@]}"
 dialog=$(wait_role fileDialog)
 focus_window "$dialog"
 type_text "$saved/UPPER.TIB"
 key Return
 box=$(wait_role messageBox)
-wait_windows frmMain messageBox
+wait_windows MainWindow messageBox
 screenshot upper-case-extension
 focus_window "$box"
 key Return
-wait_windows frmMain
-assert_eq "$(find_role frmMain)" "$main3" "main window after the refused file"
+wait_windows MainWindow
+assert_eq "$(find_role MainWindow)" "$main3" "main window after the refused file"
 assert_no_browser

@@ -7,7 +7,7 @@ e2e_init "$@"
 
 app_start
 first=$APP_PID
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 assert_eq "$(window_pid "$main")" "$first" "process of the main window"
 # Some entry in the first copy, to see that it is left alone.
 click "$main" "${MAIN_NAME[@]}"
@@ -21,8 +21,8 @@ app_start
 second=$APP_PID
 box=$(wait_role messageBox)
 assert_eq "$(window_pid "$box")" "$second" "process of the message box"
-wait_windows frmMain messageBox
-assert_eq "$(find_role frmMain)" "$main" "main window while the second copy runs"
+wait_windows MainWindow messageBox
+assert_eq "$(find_role MainWindow)" "$main" "main window while the second copy runs"
 screenshot already-running
 focus_window "$box"
 key Return
@@ -30,8 +30,8 @@ wait_exit "$second"
 assert_eq "$APP_STATUS" 0 "exit status of the second copy"
 
 # The first copy runs on, unchanged.
-wait_windows frmMain
-assert_eq "$(find_role frmMain)" "$main" "main window after the second copy ended"
+wait_windows MainWindow
+assert_eq "$(find_role MainWindow)" "$main" "main window after the second copy ended"
 app_running "$first" || fail "the first copy ended too"
 wait_region_equals "$main" "482x422+0+0" "$E2E_TMP/first-before.png" "main window of the first copy"
 screenshot first-copy-unchanged
@@ -42,7 +42,7 @@ wait_exit "$first"
 wait_windows
 app_start
 third=$APP_PID
-main3=$(only_window frmMain)
+main3=$(only_window MainWindow)
 assert_eq "$(window_pid "$main3")" "$third" "process of the new main window"
 screenshot after-kill
 app_running "$third" || fail "the new copy ended"
@@ -58,6 +58,6 @@ app_stop "$third"
 kill -0 "$browser" 2>/dev/null || fail "the stand-in browser ended with the program"
 app_start
 fourth=$APP_PID
-main4=$(only_window frmMain)
+main4=$(only_window MainWindow)
 assert_eq "$(window_pid "$main4")" "$fourth" "process of the main window while the browser runs"
 screenshot browser-left-open

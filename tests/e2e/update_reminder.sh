@@ -80,7 +80,7 @@ write_stored_date() {
 
 # 1. First start with no settings: no question, and today's date is written.
 app_start
-wait_windows frmMain
+wait_windows MainWindow
 screenshot first-start
 wait_file "$settings"
 grep -aq "^$KEY=" "$settings" || fail "no scrambled 'Duration' key ($KEY) in: $(cat -v "$settings")"
@@ -98,7 +98,7 @@ days_from_today() { LC_ALL=C date -d "today $1 days" +"${2:-%F}"; }
 write_stored_date "$(days_from_today -14)"
 cp "$settings" "$E2E_TMP/before.ini"
 app_start
-wait_windows frmMain
+wait_windows MainWindow
 cmp -s "$settings" "$E2E_TMP/before.ini" || fail "the settings changed although no reminder was due"
 app_stop
 
@@ -112,7 +112,7 @@ wait_windows messageBox
 screenshot reminder-question
 focus_window "$box"
 key n
-wait_windows frmMain
+wait_windows MainWindow
 wait_stored_date "$today_text" "stored date after answering No"
 assert_no_browser
 app_stop
@@ -125,7 +125,7 @@ box=$(wait_role messageBox)
 wait_windows messageBox
 focus_window "$box"
 key y
-wait_windows frmMain
+wait_windows MainWindow
 wait_stored_date "$today_text" "stored date after answering Yes"
 assert_eq "$(wait_browser "answering Yes")" "https://www.ovanthesoftwares.com/zarvo-free-tibetan-astrology/ssd.php?page=download-web-page" \
     "page opened by answering Yes"
@@ -135,7 +135,7 @@ app_stop
 write_stored_date "not a date"
 cp "$settings" "$E2E_TMP/before.ini"
 app_start
-wait_windows frmMain
+wait_windows MainWindow
 cmp -s "$settings" "$E2E_TMP/before.ini" || fail "an unreadable stored date was changed"
 app_stop
 
@@ -144,6 +144,6 @@ app_stop
 rm -f "$settings"
 mkfifo "$settings"
 app_start
-wait_windows frmMain
+wait_windows MainWindow
 [ -p "$settings" ] || fail "the FIFO in the settings file's place was replaced"
 app_stop

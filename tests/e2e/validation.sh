@@ -5,20 +5,20 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
 app_start
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 
 # expect_refusal SHOT: a message box over the main window, nothing else; Enter closes it.
 expect_refusal() {
     local box
     box=$(wait_role messageBox)
-    wait_windows frmMain messageBox
-    assert_eq "$(find_role frmMain)" "$main" "main window while the message is shown"
+    wait_windows MainWindow messageBox
+    assert_eq "$(find_role MainWindow)" "$main" "main window while the message is shown"
     assert_eq "$(window_pid "$box")" "$APP_PID" "process of the message box"
     screenshot "$1"
     focus_window "$box"
     key Return
-    wait_windows frmMain
-    assert_eq "$(find_role frmMain)" "$main" "main window after the message"
+    wait_windows MainWindow
+    assert_eq "$(find_role MainWindow)" "$main" "main window after the message"
 }
 
 # set_name TEXT: replaces the text of the name box.
@@ -73,6 +73,6 @@ key Tab Tab Tab                # month, day, year
 key Down                       # 1999 -> 2000
 screenshot valid-entries
 click "$main" "${MAIN_CALCULATE[@]}"
-only_window frmTibetanResult >/dev/null
+only_window ResultWindow >/dev/null
 screenshot accepted
 assert_no_browser

@@ -465,7 +465,7 @@ shown_reading() {
     local file=$1 reference=${2:-} deadline=$((SECONDS + 30)) now="" window colours="" differing="" geometry
     while :; do
         now=$(program_windows)
-        if [ "$(wc -l <<<"$now")" -eq 1 ] && [ "${now#* }" = "frmTibetanResult" ]; then
+        if [ "$(wc -l <<<"$now")" -eq 1 ] && [ "${now#* }" = "ResultWindow" ]; then
             window=${now%% *}
             # Cut from the screen: the window may be replaced while it is captured, and
             # import, given a window that vanishes, waits for good with the server grabbed.

@@ -30,7 +30,7 @@ Platform::FileDialog saveSettings()
     FakePlatform fake;
     Application app{fake};
     ReportWindow report(app, nullptr);
-    QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
     return fake.fileDialogs.value(0);
 }
 
@@ -40,7 +40,7 @@ Platform::FileDialog openSettings()
     FakePlatform fake;
     Application app{fake};
     app.showMainWindow();
-    QTest::mouseClick(control<QPushButton>(app.mainWindow(), "cmdOpen"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(app.mainWindow(), "openButton"), Qt::LeftButton);
     return fake.fileDialogs.value(0);
 }
 
@@ -71,7 +71,7 @@ struct DialogRun
         QtPlatform platform;
         Application app{platform};
         ReportWindow report(app, nullptr);
-        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
     }
 
 private:

@@ -29,7 +29,7 @@
 namespace {
 
 // The names of the program's windows.
-const char* const OurWindows[] = {"frmMain", "frmTibetanResult", "frmSave", "frmAbout", "frmNagScreen2"};
+const char* const OurWindows[] = {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"};
 
 const QStringList MonthNames = {QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
                                 QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
@@ -947,9 +947,9 @@ void Monkey::checkAtRest()
 {
     // Between two actions at the outermost level: no dialog is running, and the user
     // sees exactly one of the main window, the result window or the support screen.
-    QWidget* main = visibleWindow("frmMain");
-    QWidget* result = visibleWindow("frmTibetanResult");
-    QWidget* support = visibleWindow("frmNagScreen2");
+    QWidget* main = visibleWindow("MainWindow");
+    QWidget* result = visibleWindow("ResultWindow");
+    QWidget* support = visibleWindow("SupportScreen");
     if (main && result)
         fail(QStringLiteral("the main window and the result window are both visible"));
     if (support && (main || result))
@@ -957,7 +957,7 @@ void Monkey::checkAtRest()
     if (visibleWindows().isEmpty())
         fail(QStringLiteral("no window is visible, yet the program has not ended"));
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("frmSave") || widget->objectName() == QLatin1String("frmAbout"))
+        if (widget->objectName() == QLatin1String("ReportWindow") || widget->objectName() == QLatin1String("AboutBox"))
             fail(QStringLiteral("%1 still exists after its dialog ended").arg(widget->objectName()));
     }
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -1018,7 +1018,7 @@ void Monkey::checkOpen(const MonkeyPlatform::FileAnswer& answer, const Before& b
     const BirthData& now = m_app->birthData();
     const int newMessages = int(m_platform->messages.size()) - before.messages;
     const QString lastMessage = newMessages > 0 ? m_platform->messages.last().text : QString();
-    const bool resultShown = visibleWindow("frmTibetanResult") != nullptr;
+    const bool resultShown = visibleWindow("ResultWindow") != nullptr;
     const QString what = QStringLiteral("opening %1 (%2)").arg(answer.path, MonkeyPlatform::kindName(answer.kind));
     using K = MonkeyPlatform::FileKind;
     switch (answer.kind) {

@@ -25,7 +25,7 @@
 
 namespace {
 
-const char* const OurWindows[] = {"frmMain", "frmTibetanResult", "frmSave", "frmAbout", "frmNagScreen2"};
+const char* const OurWindows[] = {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"};
 
 Monkey::Options optionsFromEnvironment()
 {

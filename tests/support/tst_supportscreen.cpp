@@ -50,7 +50,7 @@ public:
     }
 };
 
-const char* const Boxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail"};
+const char* const Boxes[] = {"nameEdit", "emailEdit", "friendNameEdit", "friendEmailEdit"};
 
 struct Session
 {
@@ -66,12 +66,12 @@ struct Session
     void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail)
     {
         SupportScreen* s = app.supportScreen();
-        control<QLineEdit>(s, "txtName")->setText(name);
-        control<QLineEdit>(s, "txtEmail")->setText(email);
-        control<QLineEdit>(s, "txtFriendName")->setText(friendName);
-        control<QLineEdit>(s, "txtFriendEmail")->setText(friendEmail);
+        control<QLineEdit>(s, "nameEdit")->setText(name);
+        control<QLineEdit>(s, "emailEdit")->setText(email);
+        control<QLineEdit>(s, "friendNameEdit")->setText(friendName);
+        control<QLineEdit>(s, "friendEmailEdit")->setText(friendEmail);
     }
-    void submit() { QTest::mouseClick(control<QPushButton>(app.supportScreen(), "cmdSubmit"), Qt::LeftButton); }
+    void submit() { QTest::mouseClick(control<QPushButton>(app.supportScreen(), "referButton"), Qt::LeftButton); }
 };
 
 } // namespace
@@ -108,7 +108,7 @@ private slots:
         Session s;
         SupportScreen* screen = s.show(r);
         const QString name = QStringLiteral("nag-%1").arg(paragraph);
-        QCOMPARE(control<QLabel>(screen, "Label2")->text(), PromoTexts::text(qPrintable(name)));
+        QCOMPARE(control<QLabel>(screen, "paragraphLabel")->text(), PromoTexts::text(qPrintable(name)));
         QVERIFY(s.platform.seeds >= 1);
     }
 
@@ -128,14 +128,14 @@ private slots:
         Session s;
         SupportScreen* screen = s.show(0.6f);
         s.platform.randoms.enqueue(0.1f);  // a new draw would pick another paragraph
-        const QString shown = control<QLabel>(screen, "Label2")->text();
+        const QString shown = control<QLabel>(screen, "paragraphLabel")->text();
         QCOMPARE(shown, PromoTexts::text("nag-2"));
         s.app.hideSupportScreen();
         QVERIFY(!screen->isVisible());
         s.app.showSupportScreen();
         QCOMPARE(s.app.supportScreen(), screen);
         QVERIFY(screen->isVisible());
-        QCOMPARE(control<QLabel>(screen, "Label2")->text(), shown);
+        QCOMPARE(control<QLabel>(screen, "paragraphLabel")->text(), shown);
         s.app.quitApplication();
     }
 
@@ -156,9 +156,9 @@ private slots:
         QPointer<SupportScreen> screen = s.app.supportScreen();
         QVERIFY(screen);
         QVERIFY(!screen->isVisible());
-        control<QLineEdit>(screen, "txtFriendName")->setText(QStringLiteral("Typed earlier"));
+        control<QLineEdit>(screen, "friendNameEdit")->setText(QStringLiteral("Typed earlier"));
         // Back to the main window, then the user closes it.
-        control<QPushButton>(s.app.resultWindow(), "cmdBack")->click();
+        control<QPushButton>(s.app.resultWindow(), "backButton")->click();
         processDeletes();
         QVERIFY(!screen->isVisible());
         s.app.mainWindow()->close();
@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(s.app.supportScreen(), screen.data());
         QVERIFY(screen->isVisible());
         QCOMPARE(visibleWindows(), QList<QWidget*>{screen.data()});
-        QCOMPARE(control<QLabel>(screen, "Label2")->text(), PromoTexts::text("nag-1"));
-        QCOMPARE(control<QLineEdit>(screen, "txtFriendName")->text(), QStringLiteral("Typed earlier"));
+        QCOMPARE(control<QLabel>(screen, "paragraphLabel")->text(), PromoTexts::text("nag-1"));
+        QCOMPARE(control<QLineEdit>(screen, "friendNameEdit")->text(), QStringLiteral("Typed earlier"));
         QCOMPARE(s.platform.randoms.size(), 1);
         s.app.quitApplication();
     }
@@ -178,21 +178,21 @@ private slots:
         SupportScreen* screen = s.show();
         QVERIFY(screen->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
-        QCOMPARE(control<QLabel>(screen, "lblNagScreen2Caption")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
-        QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), QStringLiteral("Your Name"));
-        QCOMPARE(control<QLineEdit>(screen, "txtEmail")->text(), QStringLiteral("Your Email Address"));
-        QCOMPARE(control<QLineEdit>(screen, "txtFriendName")->text(), QStringLiteral("Friend's Name"));
-        QCOMPARE(control<QLineEdit>(screen, "txtFriendEmail")->text(), QStringLiteral("Friend's Email Address"));
-        QCOMPARE(control<QTextEdit>(screen, "txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
-        QVERIFY(!control<QCheckBox>(screen, "Check1")->isChecked());
-        QCOMPARE(control<QCheckBox>(screen, "Check1")->text(),
+        QCOMPARE(control<QLabel>(screen, "captionLabel")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
+        QCOMPARE(control<QLineEdit>(screen, "nameEdit")->text(), QStringLiteral("Your Name"));
+        QCOMPARE(control<QLineEdit>(screen, "emailEdit")->text(), QStringLiteral("Your Email Address"));
+        QCOMPARE(control<QLineEdit>(screen, "friendNameEdit")->text(), QStringLiteral("Friend's Name"));
+        QCOMPARE(control<QLineEdit>(screen, "friendEmailEdit")->text(), QStringLiteral("Friend's Email Address"));
+        QCOMPARE(control<QTextEdit>(screen, "messageText")->toPlainText(), QStringLiteral("Your Message\n"));
+        QVERIFY(!control<QCheckBox>(screen, "visitCheckBox")->isChecked());
+        QCOMPARE(control<QCheckBox>(screen, "visitCheckBox")->text(),
                  QStringLiteral("Click Here To Visit ") + WebAddress::forumDisplay() + QStringLiteral(" Now"));
-        QCOMPARE(control<QPushButton>(screen, "cmdClose")->text(), QStringLiteral("E&xit"));
-        QCOMPARE(control<QPushButton>(screen, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
-        QCOMPARE(control<LinkLabel>(screen, "lblGoToHome")->text(), QStringLiteral("Click Here To Visit Ovanthe Softwares"));
-        QVERIFY(control<QLabel>(screen, "Label3")->text().startsWith(QLatin1String("If you have enjoyed this software")));
+        QCOMPARE(control<QPushButton>(screen, "exitButton")->text(), QStringLiteral("E&xit"));
+        QCOMPARE(control<QPushButton>(screen, "referButton")->text(), QStringLiteral("Refer A Friend &Now"));
+        QCOMPARE(control<LinkLabel>(screen, "homePageLink")->text(), QStringLiteral("Click Here To Visit Ovanthe Softwares"));
+        QVERIFY(control<QLabel>(screen, "catalogueLabel")->text().startsWith(QLatin1String("If you have enjoyed this software")));
         // The message box lies outside its frame and is never seen.
-        QWidget* message = control<QTextEdit>(screen, "txtMessage");
+        QWidget* message = control<QTextEdit>(screen, "messageText");
         QVERIFY(!message->parentWidget()->rect().intersects(message->geometry()));
         s.app.quitApplication();
     }
@@ -203,13 +203,13 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("placeholder");
-        QTest::newRow("txtName") << "txtName"
+        QTest::newRow("nameEdit") << "nameEdit"
                                  << "Your Name";
-        QTest::newRow("txtEmail") << "txtEmail"
+        QTest::newRow("emailEdit") << "emailEdit"
                                   << "Your Email Address";
-        QTest::newRow("txtFriendName") << "txtFriendName"
+        QTest::newRow("friendNameEdit") << "friendNameEdit"
                                        << "Friend's Name";
-        QTest::newRow("txtFriendEmail") << "txtFriendEmail"
+        QTest::newRow("friendEmailEdit") << "friendEmailEdit"
                                         << "Friend's Email Address";
     }
     void focus_placeholders()
@@ -250,8 +250,8 @@ private slots:
         QApplication::setActiveWindow(screen);
         if (!screen->isActiveWindow())
             QSKIP("this platform cannot activate the window");
-        auto* name = control<QLineEdit>(screen, "txtName");
-        auto* email = control<QLineEdit>(screen, "txtEmail");
+        auto* name = control<QLineEdit>(screen, "nameEdit");
+        auto* email = control<QLineEdit>(screen, "emailEdit");
         name->setFocus(Qt::TabFocusReason);
         QCOMPARE(name->text(), QString());
         email->setFocus(Qt::TabFocusReason);
@@ -259,15 +259,15 @@ private slots:
         QCOMPARE(email->text(), QString());
 
         // The unseen message box is reached through the tab order and takes typing.
-        auto* friendEmail = control<QLineEdit>(screen, "txtFriendEmail");
-        auto* message = control<QTextEdit>(screen, "txtMessage");
+        auto* friendEmail = control<QLineEdit>(screen, "friendEmailEdit");
+        auto* message = control<QTextEdit>(screen, "messageText");
         friendEmail->setFocus(Qt::TabFocusReason);
         QTest::keyClick(friendEmail, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(message));
         QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
         QTest::keyClicks(message, QStringLiteral("Hello"));
         QTest::keyClick(message, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), control<QWidget>(screen, "cmdSubmit"));
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(screen, "referButton"));
         QVERIFY(message->toPlainText().contains(QLatin1String("Hello")));
         s.fill("Tom", "tom@example.com", "Ann", "ann@example.org");
         s.submit();
@@ -282,7 +282,7 @@ private slots:
     {
         Session s;
         SupportScreen* screen = s.show();
-        auto* message = control<QTextEdit>(screen, "txtMessage");
+        auto* message = control<QTextEdit>(screen, "messageText");
         focusIn(message);
         QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));  // not exactly the placeholder
         focusOut(message);
@@ -318,8 +318,8 @@ private slots:
     void emailBoxes_refuseTypedSpace_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::newRow("txtEmail") << "txtEmail";
-        QTest::newRow("txtFriendEmail") << "txtFriendEmail";
+        QTest::newRow("emailEdit") << "emailEdit";
+        QTest::newRow("friendEmailEdit") << "friendEmailEdit";
     }
     void emailBoxes_refuseTypedSpace()
     {
@@ -346,7 +346,7 @@ private slots:
     {
         Session s;
         SupportScreen* screen = s.show();
-        for (const char* name : {"txtName", "txtFriendName"}) {
+        for (const char* name : {"nameEdit", "friendNameEdit"}) {
             auto* edit = control<QLineEdit>(screen, name);
             edit->clear();
             QTest::keyClicks(edit, QStringLiteral("Tom Smith"));
@@ -475,8 +475,8 @@ private slots:
         }
         // The screen stays as it is.
         QVERIFY(screen->isVisible());
-        QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), name);
-        QCOMPARE(control<QLineEdit>(screen, "txtFriendEmail")->text(), friendEmail);
+        QCOMPARE(control<QLineEdit>(screen, "nameEdit")->text(), name);
+        QCOMPARE(control<QLineEdit>(screen, "friendEmailEdit")->text(), friendEmail);
         QCOMPARE(s.platform.exits, 0);
         s.app.quitApplication();
     }
@@ -487,11 +487,11 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         Session s;
         SupportScreen* screen = s.show();
-        QCOMPARE(control<QLineEdit>(screen, "txtName")->text(), QStringLiteral("[Your Name]"));
-        control<QLineEdit>(screen, "txtEmail")->setText(QStringLiteral("tom@example.com"));
-        control<QLineEdit>(screen, "txtFriendEmail")->setText(QStringLiteral("ann@example.org"));
+        QCOMPARE(control<QLineEdit>(screen, "nameEdit")->text(), QStringLiteral("[Your Name]"));
+        control<QLineEdit>(screen, "emailEdit")->setText(QStringLiteral("tom@example.com"));
+        control<QLineEdit>(screen, "friendEmailEdit")->setText(QStringLiteral("ann@example.org"));
         s.submit();
-        control<QLineEdit>(screen, "txtName")->setText(QStringLiteral("Your Name"));  // a name in this language
+        control<QLineEdit>(screen, "nameEdit")->setText(QStringLiteral("Your Name"));  // a name in this language
         s.submit();
         QCOMPARE(s.platform.messageTexts(),
                  (QStringList{QStringLiteral("[Please Enter Your Name]"), QStringLiteral("[Please Enter Your Friend's Name]")}));
@@ -563,7 +563,7 @@ private slots:
     {
         Session s;
         SupportScreen* screen = s.show();
-        auto* check = control<QCheckBox>(screen, "Check1");
+        auto* check = control<QCheckBox>(screen, "visitCheckBox");
         QTest::mouseClick(check, Qt::LeftButton);
         QVERIFY(!check->isChecked());
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("home-page")});
@@ -581,7 +581,7 @@ private slots:
     {
         Session s;
         SupportScreen* screen = s.show();
-        auto* link = control<LinkLabel>(screen, "lblGoToHome");
+        auto* link = control<LinkLabel>(screen, "homePageLink");
         QWidget* window = link->window();
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, link->mapTo(window, link->rect().center()));
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("ovanthesoftwares")});
@@ -607,7 +607,7 @@ private slots:
         QPointer<MainWindow> main = s.app.mainWindow();
         QPointer<ResultWindow> result = s.app.resultWindow();
         if (viaButton)
-            QTest::mouseClick(control<QPushButton>(screen, "cmdClose"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(screen, "exitButton"), Qt::LeftButton);
         else
             QVERIFY(screen->close());
         QCOMPARE(s.platform.exits, 1);

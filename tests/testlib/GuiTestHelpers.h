@@ -73,13 +73,13 @@ inline QString pageAddress(const QString& key)
 // window share, each with the page it opens.
 inline void addSharedMenuLinkRows()
 {
-    QTest::newRow("mnuOnline") << "mnuOnline"
+    QTest::newRow("onlineHelpAction") << "onlineHelpAction"
                                << "help-web-page";
-    QTest::newRow("mnuVisit") << "mnuVisit"
+    QTest::newRow("visitAction") << "visitAction"
                               << "home-page";
-    QTest::newRow("mnuUpdate") << "mnuUpdate"
+    QTest::newRow("updateAction") << "updateAction"
                                << "download-web-page";
-    QTest::newRow("mnuDonate") << "mnuDonate"
+    QTest::newRow("donateAction") << "donateAction"
                                << "donate";
 }
 

@@ -100,14 +100,14 @@ QList<Text> everythingShown()
         Application app(platform);
         app.showMainWindow();
         MainWindow* main = app.mainWindow();
-        addWindow(texts, QStringLiteral("main"), main, {QStringLiteral("txtName")});
-        control<QPushButton>(main, "cmdCalculate")->click();  // no name
-        control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Anna"));
-        control<QPushButton>(main, "cmdCalculate")->click();  // no sex
-        control<QRadioButton>(main, "optFemale")->setChecked(true);
-        control<QComboBox>(main, "cboMonth")->setCurrentIndex(1);
-        control<QComboBox>(main, "cboDate")->setCurrentIndex(30);
-        control<QPushButton>(main, "cmdCalculate")->click();  // 31 February
+        addWindow(texts, QStringLiteral("main"), main, {QStringLiteral("nameEdit")});
+        control<QPushButton>(main, "calculateButton")->click();  // no name
+        control<QLineEdit>(main, "nameEdit")->setText(QStringLiteral("Anna"));
+        control<QPushButton>(main, "calculateButton")->click();  // no sex
+        control<QRadioButton>(main, "femaleButton")->setChecked(true);
+        control<QComboBox>(main, "monthCombo")->setCurrentIndex(1);
+        control<QComboBox>(main, "dayCombo")->setCurrentIndex(30);
+        control<QPushButton>(main, "calculateButton")->click();  // 31 February
         QTemporaryDir folder;
         const QString junk = folder.filePath(QStringLiteral("junk.tib"));
         QFile file(junk);
@@ -115,7 +115,7 @@ QList<Text> everythingShown()
         file.write("junk\r\n");
         file.close();
         platform.fileAnswers << junk;
-        control<QPushButton>(main, "cmdOpen")->click();
+        control<QPushButton>(main, "openButton")->click();
         addMessages(texts, QStringLiteral("main"), platform);
         app.quitApplication();
     }
@@ -132,16 +132,16 @@ QList<Text> everythingShown()
         app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
         app.showResultWindow();
         ResultWindow* result = app.resultWindow();
-        if (!control<QLabel>(result, "lblLosarNote")->isVisibleTo(result))
+        if (!control<QLabel>(result, "losarNoteLabel")->isVisibleTo(result))
             qFatal("the Losar note is missing");
-        addWindow(texts, QStringLiteral("result"), result, {QStringLiteral("lblTibetanSunSign")});
+        addWindow(texts, QStringLiteral("result"), result, {QStringLiteral("tibetanSunSignLabel")});
         ReportWindow report(app, result);
         addWindow(texts, QStringLiteral("report"), &report, {QStringLiteral("reportText")});
         addReport(texts, report);
         platform.hasPrinter = false;
-        control<QPushButton>(&report, "cmdPrint")->click();
+        control<QPushButton>(&report, "printButton")->click();
         platform.fileAnswers << QStringLiteral("/nonexistent-folder/anna.tib");
-        control<QPushButton>(&report, "cmdSave")->click();
+        control<QPushButton>(&report, "saveButton")->click();
         addMessages(texts, QStringLiteral("report"), platform);
         app.quitApplication();
     }
@@ -151,11 +151,11 @@ QList<Text> everythingShown()
         app.showSupportScreen();
         SupportScreen* support = app.supportScreen();
         addWindow(texts, QStringLiteral("support"), support,
-                  {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"});
+                  {"nameEdit", "emailEdit", "friendNameEdit", "friendEmailEdit", "messageText"});
         support->submit();
-        control<QLineEdit>(support, "txtName")->setText(QStringLiteral("Anna"));
+        control<QLineEdit>(support, "nameEdit")->setText(QStringLiteral("Anna"));
         support->submit();
-        control<QLineEdit>(support, "txtEmail")->setText(QStringLiteral("a b@example.org"));
+        control<QLineEdit>(support, "emailEdit")->setText(QStringLiteral("a b@example.org"));
         support->submit();
         addMessages(texts, QStringLiteral("support"), platform);
         app.quitApplication();
@@ -248,15 +248,15 @@ void saveReading(const QString& path)
     Application app(platform);
     app.showMainWindow();
     MainWindow* main = app.mainWindow();
-    control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Anna"));
-    control<QRadioButton>(main, "optFemale")->setChecked(true);
-    control<QComboBox>(main, "cboMonth")->setCurrentIndex(0);
-    control<QComboBox>(main, "cboDate")->setCurrentIndex(19);
-    control<QComboBox>(main, "cboYear")->setCurrentIndex(1984 - 1930);
-    control<QPushButton>(main, "cmdCalculate")->click();
+    control<QLineEdit>(main, "nameEdit")->setText(QStringLiteral("Anna"));
+    control<QRadioButton>(main, "femaleButton")->setChecked(true);
+    control<QComboBox>(main, "monthCombo")->setCurrentIndex(0);
+    control<QComboBox>(main, "dayCombo")->setCurrentIndex(19);
+    control<QComboBox>(main, "yearCombo")->setCurrentIndex(1984 - 1930);
+    control<QPushButton>(main, "calculateButton")->click();
     ReportWindow report(app, app.resultWindow());
     platform.fileAnswers << path;
-    control<QPushButton>(&report, "cmdSave")->click();
+    control<QPushButton>(&report, "saveButton")->click();
     app.quitApplication();
 }
 
@@ -267,7 +267,7 @@ Reading reopen(const QString& path)
     Application app(platform);
     app.showMainWindow();
     platform.fileAnswers << path;
-    control<QPushButton>(app.mainWindow(), "cmdOpen")->click();
+    control<QPushButton>(app.mainWindow(), "openButton")->click();
     const Reading reading = app.reading();
     app.quitApplication();
     return reading;
@@ -411,7 +411,7 @@ private slots:
         Application app(platform);
         app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
         app.showResultWindow();
-        const QString note = control<QLabel>(app.resultWindow(), "lblLosarNote")->text();
+        const QString note = control<QLabel>(app.resultWindow(), "losarNoteLabel")->text();
         // Losar 1984 fell in February or March; the year before was the Water Boar's.
         QVERIFY2(note.contains(QRegularExpression(QStringLiteral("\\b\\d{1,2}\\. (Februar|M\u00e4rz) 1984\\b"))),
                  qPrintable(note));

@@ -102,15 +102,15 @@ private slots:
         Application app(platform);
         app.showMainWindow();
         MainWindow* main = app.mainWindow();
-        EXPECT_NONE(unmarkedTexts(main, {QStringLiteral("txtName")}));
+        EXPECT_NONE(unmarkedTexts(main, {QStringLiteral("nameEdit")}));
 
         // An empty name, then an impossible date, then a reading file that is not one.
-        control<QPushButton>(main, "cmdCalculate")->click();
-        control<QLineEdit>(main, "txtName")->setText(QStringLiteral("Anna"));
-        control<QComboBox>(main, "cboMonth")->setCurrentIndex(1);
-        control<QComboBox>(main, "cboDate")->setCurrentIndex(30);
-        control<QRadioButton>(main, "optFemale")->setChecked(true);
-        control<QPushButton>(main, "cmdCalculate")->click();
+        control<QPushButton>(main, "calculateButton")->click();
+        control<QLineEdit>(main, "nameEdit")->setText(QStringLiteral("Anna"));
+        control<QComboBox>(main, "monthCombo")->setCurrentIndex(1);
+        control<QComboBox>(main, "dayCombo")->setCurrentIndex(30);
+        control<QRadioButton>(main, "femaleButton")->setChecked(true);
+        control<QPushButton>(main, "calculateButton")->click();
         QTemporaryDir folder;
         const QString junk = folder.filePath(QStringLiteral("junk.tib"));
         QFile file(junk);
@@ -118,9 +118,9 @@ private slots:
         file.write("junk\r\n");
         file.close();
         platform.fileAnswers << junk << folder.filePath(QStringLiteral("junk.txt"));
-        control<QPushButton>(main, "cmdOpen")->click();
+        control<QPushButton>(main, "openButton")->click();
         app.showMainWindow();
-        control<QPushButton>(app.mainWindow(), "cmdOpen")->click();  // not a reading file
+        control<QPushButton>(app.mainWindow(), "openButton")->click();  // not a reading file
         QVERIFY(platform.messages.size() >= 4);
         EXPECT_NONE(unmarkedMessages(platform));
         app.quitApplication();
@@ -142,7 +142,7 @@ private slots:
         app.showResultWindow();
         ResultWindow* result = app.resultWindow();
         // The sign names are shown translated; the Tibetan name and the paragraphs are content.
-        const QStringList data = {"lblTibetanSunSign", "txtWesternSunSign", "txtAnimalSunSign", "txtElement"};
+        const QStringList data = {"tibetanSunSignLabel", "westernText", "animalText", "elementText"};
         EXPECT_NONE(unmarkedTexts(result, data));
 
         ReportWindow report(app, result);
@@ -159,9 +159,9 @@ private slots:
         }
         EXPECT_NONE(captions);
         platform.hasPrinter = false;
-        control<QPushButton>(&report, "cmdPrint")->click();
+        control<QPushButton>(&report, "printButton")->click();
         platform.fileAnswers << QStringLiteral("/nonexistent-folder/anna.tib");
-        control<QPushButton>(&report, "cmdSave")->click();  // fails
+        control<QPushButton>(&report, "saveButton")->click();  // fails
         QVERIFY(!platform.fileDialogs.isEmpty());
         QCOMPARE(platform.messages.size(), 1);
         EXPECT_NONE(unmarkedMessages(platform));
@@ -174,10 +174,10 @@ private slots:
         Application app(platform);
         app.showSupportScreen();
         SupportScreen* support = app.supportScreen();
-        EXPECT_NONE(unmarkedTexts(support, {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"}));
+        EXPECT_NONE(unmarkedTexts(support, {"nameEdit", "emailEdit", "friendNameEdit", "friendEmailEdit", "messageText"}));
         // Submitting an empty form, then one with a blank in an address.
         support->submit();
-        control<QLineEdit>(support, "txtEmail")->setText(QStringLiteral("a b@example.org"));
+        control<QLineEdit>(support, "emailEdit")->setText(QStringLiteral("a b@example.org"));
         support->submit();
         QVERIFY(platform.messages.size() >= 2);
         EXPECT_NONE(unmarkedMessages(platform));

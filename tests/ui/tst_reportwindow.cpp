@@ -240,7 +240,7 @@ private slots:
     {
         Session s;
         ReportWindow report(s.app, nullptr);
-        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
         QCOMPARE(s.platform.fileDialogs.size(), 1);
         const Platform::FileDialog& dialog = s.platform.fileDialogs.first();
         QCOMPARE(dialog.mode, Platform::FileDialog::Mode::Save);
@@ -263,7 +263,7 @@ private slots:
         Session s;
         ReportWindow report(s.app, nullptr);
         const QString before = reportText(report);
-        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);  // empty answer: cancel
+        QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);  // empty answer: cancel
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"old.tib"});
         QFile file(existing);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -298,7 +298,7 @@ private slots:
         report.show();
         const QString before = reportText(report);
         s.platform.fileAnswers.enqueue(path);
-        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -319,7 +319,7 @@ private slots:
         // Saving the same reading again gives the same file.
         const QString second = dir.filePath("again.tib");
         s.platform.fileAnswers.enqueue(second);
-        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
         QFile again(second);
         QVERIFY(again.open(QIODevice::ReadOnly));
         QCOMPARE(again.readAll(), bytes);
@@ -362,7 +362,7 @@ private slots:
             tiny.rlim_cur = 8;
             QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
         }
-        QTest::mouseClick(control<QPushButton>(&report, "cmdSave"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
         ::setrlimit(RLIMIT_FSIZE, &old);
         ::signal(SIGXFSZ, oldHandler);
 
@@ -389,7 +389,7 @@ private slots:
         report.report()->setTextCursor(cursor);
         QVERIFY(report.report()->textCursor().hasSelection());
 
-        QTest::mouseClick(control<QPushButton>(&report, "cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "printButton"), Qt::LeftButton);
         QCOMPARE(s.platform.printedTexts, QStringList{before});
         QVERIFY(!report.report()->textCursor().hasSelection());
         QCOMPARE(reportText(report), before);
@@ -404,7 +404,7 @@ private slots:
         ReportWindow report(s.app, nullptr);
         report.show();
         const QString before = reportText(report);
-        QTest::mouseClick(control<QPushButton>(&report, "cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(&report, "printButton"), Qt::LeftButton);
         QVERIFY(s.platform.printedTexts.isEmpty());
         QVERIFY(s.platform.messages.isEmpty());
         QCOMPARE(reportText(report), before);
@@ -417,11 +417,11 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("Label1") << "Label1"
+        QTest::newRow("visitLink") << "visitLink"
                                 << "home-page";
-        QTest::newRow("Label14") << "Label14"
+        QTest::newRow("forumLink") << "forumLink"
                                  << "home-page";
-        QTest::newRow("Label4") << "Label4"
+        QTest::newRow("offerLink") << "offerLink"
                                 << "fully-branded";
     }
     void links()

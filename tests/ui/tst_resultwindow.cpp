@@ -42,7 +42,7 @@ BirthData person(const QString& month, int day, int year)
 // Which of the three pages the user sees: the one on top in the middle of the page area.
 QString pageInFront(ResultWindow* window)
 {
-    QWidget* page1 = control<QWidget>(window, "Picture1");
+    QWidget* page1 = control<QWidget>(window, "astrologyPage");
     QWidget* client = page1->parentWidget();
     for (QWidget* w = client->childAt(page1->geometry().center()); w; w = w->parentWidget()) {
         if (w->objectName().startsWith(QLatin1String("Picture")) && w->parentWidget() == client)
@@ -71,11 +71,11 @@ QStringList pageOrder(QWidget* client)
 
 void clickTab(ResultWindow* window, int index)
 {
-    auto* tabs = control<QTabBar>(window, "TS");
+    auto* tabs = control<QTabBar>(window, "resultTabs");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
 }
 
-const char* const TextBoxes[] = {"txtWesternSunSign", "txtAnimalSunSign", "txtElement"};
+const char* const TextBoxes[] = {"westernText", "animalText", "elementText"};
 
 struct Session
 {
@@ -112,18 +112,18 @@ private slots:
         ResultWindow* w = s.open(person("March", 25, 1984));
         QVERIFY(w->isVisible());
         QCOMPARE(w->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
-        auto* tabs = control<QTabBar>(w, "TS");
+        auto* tabs = control<QTabBar>(w, "resultTabs");
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->tabText(0), QStringLiteral("Tibetan Astrology"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("Tibetan Sun Sign"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("Tibetan Animal Sign"));
         QCOMPARE(tabs->currentIndex(), 0);
-        QCOMPARE(pageInFront(w), QStringLiteral("Picture1"));
+        QCOMPARE(pageInFront(w), QStringLiteral("astrologyPage"));
         // The pages lie exactly over each other: only stacking decides what shows.
-        const QRect place = control<QWidget>(w, "Picture1")->geometry();
-        QCOMPARE(control<QWidget>(w, "Picture2")->geometry(), place);
-        QCOMPARE(control<QWidget>(w, "Picture3")->geometry(), place);
-        for (const char* name : {"Picture1", "Picture2", "Picture3"})
+        const QRect place = control<QWidget>(w, "astrologyPage")->geometry();
+        QCOMPARE(control<QWidget>(w, "sunSignPage")->geometry(), place);
+        QCOMPARE(control<QWidget>(w, "animalPage")->geometry(), place);
+        for (const char* name : {"astrologyPage", "sunSignPage", "animalPage"})
             QVERIFY(control<QWidget>(w, name)->isVisible());
     }
 
@@ -131,11 +131,11 @@ private slots:
     {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QString>("front");
-        QTest::newRow("tab 2") << QList<int>{1} << "Picture2";
-        QTest::newRow("tab 3") << QList<int>{2} << "Picture3";
-        QTest::newRow("tab 3, then tab 2") << QList<int>{2, 1} << "Picture2";
-        QTest::newRow("tab 2, then tab 1") << QList<int>{1, 0} << "Picture1";
-        QTest::newRow("tab 3, 2, 1, 3") << QList<int>{2, 1, 0, 2} << "Picture3";
+        QTest::newRow("tab 2") << QList<int>{1} << "sunSignPage";
+        QTest::newRow("tab 3") << QList<int>{2} << "animalPage";
+        QTest::newRow("tab 3, then tab 2") << QList<int>{2, 1} << "sunSignPage";
+        QTest::newRow("tab 2, then tab 1") << QList<int>{1, 0} << "astrologyPage";
+        QTest::newRow("tab 3, 2, 1, 3") << QList<int>{2, 1, 0, 2} << "animalPage";
     }
     void tabClicks_raiseTheirPage()
     {
@@ -145,7 +145,7 @@ private slots:
         ResultWindow* w = s.open(person("March", 25, 1984));
         for (int tab : clicks)
             clickTab(w, tab);
-        QCOMPARE(control<QTabBar>(w, "TS")->currentIndex(), clicks.last());
+        QCOMPARE(control<QTabBar>(w, "resultTabs")->currentIndex(), clicks.last());
         QCOMPARE(pageInFront(w), front);
         QVERIFY(s.platform.openedUrls.isEmpty());
     }
@@ -164,15 +164,15 @@ private slots:
         ResultWindow* w = s.open(person("March", 25, 1984));
         if (tab != 0)
             clickTab(w, tab);
-        QWidget* client = control<QWidget>(w, "Picture1")->parentWidget();
+        QWidget* client = control<QWidget>(w, "astrologyPage")->parentWidget();
         const QStringList order = pageOrder(client);
         const QString front = pageInFront(w);
-        const QString westernText = control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText();
+        const QString westernText = control<GuardedTextEdit>(w, "westernText")->toPlainText();
         clickTab(w, tab);
         QCOMPARE(pageOrder(client), order);
         QCOMPARE(pageInFront(w), front);
-        QCOMPARE(control<QTabBar>(w, "TS")->currentIndex(), tab);
-        QCOMPARE(control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText(), westernText);
+        QCOMPARE(control<QTabBar>(w, "resultTabs")->currentIndex(), tab);
+        QCOMPARE(control<GuardedTextEdit>(w, "westernText")->toPlainText(), westernText);
     }
 
     // ---- what the window shows ----
@@ -205,17 +205,17 @@ private slots:
         ComputeReading(person(month, day, year), expected);
         QVERIFY(!expected.tibetanSunSign.isEmpty());
 
-        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), expected.tibetanSunSign);
-        QCOMPARE(control<QLabel>(w, "lblWesternSunSign")->text(), expected.westernSunSign);
-        QCOMPARE(control<QLabel>(w, "lblTransTibetanName")->text(), expected.tibetanSunSignTranslation);
-        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), expected.animalSign);
-        QCOMPARE(control<QLabel>(w, "lblElement")->text(), expected.element);
-        QCOMPARE(control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText(), expected.westernSunSignText);
-        QCOMPARE(control<GuardedTextEdit>(w, "txtAnimalSunSign")->toPlainText(), expected.animalSignText);
-        QCOMPARE(control<GuardedTextEdit>(w, "txtElement")->toPlainText(), expected.elementText);
+        QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), expected.tibetanSunSign);
+        QCOMPARE(control<QLabel>(w, "westernLabel")->text(), expected.westernSunSign);
+        QCOMPARE(control<QLabel>(w, "translationLabel")->text(), expected.tibetanSunSignTranslation);
+        QCOMPARE(control<QLabel>(w, "animalLabel")->text(), expected.animalSign);
+        QCOMPARE(control<QLabel>(w, "elementLabel")->text(), expected.element);
+        QCOMPARE(control<GuardedTextEdit>(w, "westernText")->toPlainText(), expected.westernSunSignText);
+        QCOMPARE(control<GuardedTextEdit>(w, "animalText")->toPlainText(), expected.animalSignText);
+        QCOMPARE(control<GuardedTextEdit>(w, "elementText")->toPlainText(), expected.elementText);
 
-        const QString sun = control<PictureBox>(w, "picTibetanSunSign")->picture();
-        const QString animal = control<PictureBox>(w, "picTibetanAnimalSign")->picture();
+        const QString sun = control<PictureBox>(w, "sunSignPicture")->picture();
+        const QString animal = control<PictureBox>(w, "animalPicture")->picture();
         if (!sunPicture.isEmpty())
             QCOMPARE(sun, QStringLiteral(":/pictures/western/%1.svg").arg(sunPicture));
         QCOMPARE(animal, QStringLiteral(":/pictures/animal/%1.svg").arg(animalPicture));
@@ -247,15 +247,15 @@ private slots:
         const QStringList placeholders = {"Tibetan Sun Sign", "Tranlation", "Animal Sun Sign", "Element Name",
                                           "Western Sun Sign"};
         for (const char* name :
-             {"lblTibetanSunSign", "lblWesternSunSign", "lblTransTibetanName", "lblAnimalSunSign", "lblElement"}) {
+             {"tibetanSunSignLabel", "westernLabel", "translationLabel", "animalLabel", "elementLabel"}) {
             const QString text = control<QLabel>(w, name)->text();
             QVERIFY2(!placeholders.contains(text), qPrintable(QStringLiteral("%1 shows %2").arg(name, text)));
         }
         const Reading& reading = s.app.reading();
-        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), reading.tibetanSunSign);
-        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), reading.animalSign);
-        QCOMPARE(control<QLabel>(w, "lblElement")->text(), reading.element);
-        QCOMPARE(control<GuardedTextEdit>(w, "txtElement")->toPlainText(), reading.elementText);
+        QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), reading.tibetanSunSign);
+        QCOMPARE(control<QLabel>(w, "animalLabel")->text(), reading.animalSign);
+        QCOMPARE(control<QLabel>(w, "elementLabel")->text(), reading.element);
+        QCOMPARE(control<GuardedTextEdit>(w, "elementText")->toPlainText(), reading.elementText);
     }
 
     // ---- the note on a birth before Losar ----
@@ -282,18 +282,18 @@ private slots:
         Session s;
         ResultWindow* w = s.open(data);
         clickTab(w, 2);
-        auto* label = control<QLabel>(w, "lblLosarNote");
-        auto* paragraph = control<GuardedTextEdit>(w, "txtAnimalSunSign");
+        auto* label = control<QLabel>(w, "losarNoteLabel");
+        auto* paragraph = control<GuardedTextEdit>(w, "animalText");
         if (note.isEmpty()) {
             QVERIFY(!label->isVisible());
             // Nothing moves: the paragraph box keeps the rectangle its twins have on the other pages.
-            QCOMPARE(paragraph->geometry(), control<GuardedTextEdit>(w, "txtElement")->geometry());
+            QCOMPARE(paragraph->geometry(), control<GuardedTextEdit>(w, "elementText")->geometry());
             return;
         }
         QCOMPARE(label->text(), note);
         // On the animal page, in full and uncovered, so it is read without hovering.
         QVERIFY(label->isVisible());
-        QCOMPARE(label->parentWidget(), control<QWidget>(w, "Frame1"));
+        QCOMPARE(label->parentWidget(), control<QWidget>(w, "animalBox"));
         QVERIFY(label->parentWidget()->contentsRect().contains(label->geometry()));
         QVERIFY(!label->geometry().intersects(paragraph->geometry()));
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
@@ -310,11 +310,11 @@ private slots:
         ResultWindow* w = s.open(person("Smarch", 1, 2031));
         QCOMPARE(s.app.reading().sunSignImage, 0);
         QCOMPARE(s.app.reading().animalSignImage, 0);
-        QCOMPARE(control<PictureBox>(w, "picTibetanSunSign")->picture(), QStringLiteral(":/pictures/western/aquarius.svg"));
-        QCOMPARE(control<PictureBox>(w, "picTibetanAnimalSign")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
-        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), QString());
-        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), QString());
-        QCOMPARE(control<GuardedTextEdit>(w, "txtWesternSunSign")->toPlainText(), QString());
+        QCOMPARE(control<PictureBox>(w, "sunSignPicture")->picture(), QStringLiteral(":/pictures/western/aquarius.svg"));
+        QCOMPARE(control<PictureBox>(w, "animalPicture")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
+        QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), QString());
+        QCOMPARE(control<QLabel>(w, "animalLabel")->text(), QString());
+        QCOMPARE(control<GuardedTextEdit>(w, "westernText")->toPlainText(), QString());
     }
 
     void pictures_laterOpeningKeepsEarlierStringsButNotPictures()
@@ -329,13 +329,13 @@ private slots:
         ResultWindow* w = s.open(person("Smarch", 1, 2031));
         // The strings carry over; the animal picture number is 0 this time, so the design
         // picture shows, while the earlier sun sign is found again.
-        QCOMPARE(control<QLabel>(w, "lblTibetanSunSign")->text(), QStringLiteral("Nya"));
-        QCOMPARE(control<QLabel>(w, "lblAnimalSunSign")->text(), QStringLiteral("Rat"));
-        QCOMPARE(control<QLabel>(w, "lblElement")->text(), QStringLiteral("Wood"));
-        QCOMPARE(control<PictureBox>(w, "picTibetanSunSign")->picture(), QStringLiteral(":/pictures/western/pisces.svg"));
-        QCOMPARE(control<PictureBox>(w, "picTibetanAnimalSign")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
-        QCOMPARE(pageInFront(w), QStringLiteral("Picture1"));
-        QCOMPARE(control<QTabBar>(w, "TS")->currentIndex(), 0);
+        QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), QStringLiteral("Nya"));
+        QCOMPARE(control<QLabel>(w, "animalLabel")->text(), QStringLiteral("Rat"));
+        QCOMPARE(control<QLabel>(w, "elementLabel")->text(), QStringLiteral("Wood"));
+        QCOMPARE(control<PictureBox>(w, "sunSignPicture")->picture(), QStringLiteral(":/pictures/western/pisces.svg"));
+        QCOMPARE(control<PictureBox>(w, "animalPicture")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
+        QCOMPARE(pageInFront(w), QStringLiteral("astrologyPage"));
+        QCOMPARE(control<QTabBar>(w, "resultTabs")->currentIndex(), 0);
     }
 
     // ---- the clipboard guard ----
@@ -351,9 +351,9 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("tab");
-        QTest::newRow("txtElement") << "txtElement" << 0;
-        QTest::newRow("txtWesternSunSign") << "txtWesternSunSign" << 1;
-        QTest::newRow("txtAnimalSunSign") << "txtAnimalSunSign" << 2;
+        QTest::newRow("elementText") << "elementText" << 0;
+        QTest::newRow("westernText") << "westernText" << 1;
+        QTest::newRow("animalText") << "animalText" << 2;
     }
     void clipboard_clearedByMouseOverEachBox()
     {
@@ -382,8 +382,8 @@ private slots:
         // The text itself stays as set.
         Reading expected;
         ComputeReading(person("March", 25, 1984), expected);
-        const QString expectedText = box == QLatin1String("txtElement") ? expected.elementText
-                                     : box == QLatin1String("txtAnimalSunSign") ? expected.animalSignText
+        const QString expectedText = box == QLatin1String("elementText") ? expected.elementText
+                                     : box == QLatin1String("animalText") ? expected.animalSignText
                                                                                  : expected.westernSunSignText;
         QCOMPARE(text->toPlainText(), expectedText);
     }
@@ -426,8 +426,8 @@ private slots:
     void back_returnsToFreshMainWindow_data()
     {
         QTest::addColumn<bool>("viaMenu");
-        QTest::newRow("cmdBack") << false;
-        QTest::newRow("mnuBack") << true;
+        QTest::newRow("backButton") << false;
+        QTest::newRow("backAction") << true;
     }
     void back_returnsToFreshMainWindow()
     {
@@ -435,9 +435,9 @@ private slots:
         Session s;
         QPointer<ResultWindow> w = s.open(person("March", 25, 1984));
         if (viaMenu)
-            control<QAction>(w, "mnuBack")->trigger();
+            control<QAction>(w, "backAction")->trigger();
         else
-            QTest::mouseClick(control<QPushButton>(w, "cmdBack"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(w, "backButton"), Qt::LeftButton);
         processDeletes();
         QVERIFY(!w);
         QVERIFY(!s.app.resultWindow());
@@ -446,11 +446,11 @@ private slots:
         QCOMPARE(visibleWindows(), QList<QWidget*>{main});
         QVERIFY(s.app.supportScreen());
         QVERIFY(!s.app.supportScreen()->isVisible());
-        QCOMPARE(control<QLineEdit>(main, "txtName")->text(), QString());
-        QVERIFY(!control<QRadioButton>(main, "optFemale")->isChecked());
-        QCOMPARE(control<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
-        QCOMPARE(control<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
-        QCOMPARE(control<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1930"));
+        QCOMPARE(control<QLineEdit>(main, "nameEdit")->text(), QString());
+        QVERIFY(!control<QRadioButton>(main, "femaleButton")->isChecked());
+        QCOMPARE(control<QComboBox>(main, "monthCombo")->currentText(), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(main, "dayCombo")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1930"));
         QCOMPARE(s.platform.exits, 0);
     }
 
@@ -458,7 +458,7 @@ private slots:
     {
         QTest::addColumn<bool>("viaMenu");
         QTest::newRow("close box") << false;
-        QTest::newRow("mnuExit") << true;
+        QTest::newRow("exitAction") << true;
     }
     void closing_showsSupportScreen()
     {
@@ -466,7 +466,7 @@ private slots:
         Session s;
         QPointer<ResultWindow> w = s.open(person("March", 25, 1984));
         if (viaMenu)
-            control<QAction>(w, "mnuExit")->trigger();
+            control<QAction>(w, "exitAction")->trigger();
         else
             QVERIFY(w->close());
         processDeletes();
@@ -483,11 +483,11 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("pageKey");
-        QTest::newRow("Label3") << "Label3"
+        QTest::newRow("visitLink") << "visitLink"
                                 << "home-page";
-        QTest::newRow("Label14") << "Label14"
+        QTest::newRow("forumLink") << "forumLink"
                                  << "home-page";
-        QTest::newRow("promo area (lblCobrand on top)") << "lblFullBrand"
+        QTest::newRow("promo area (coBrandLink on top)") << "fullBrandLink"
                                                         << "co-brand";
         addSharedMenuLinkRows();
     }
@@ -497,44 +497,44 @@ private slots:
         QFETCH(QString, pageKey);
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
-        if (source.startsWith(QLatin1String("mnu")))
+        if (source.endsWith(QLatin1String("Action")))
             control<QAction>(w, qPrintable(source))->trigger();
         else
             clickOnTop(control<QWidget>(w, qPrintable(source)));
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress(pageKey)});
         QVERIFY(s.platform.messages.isEmpty());
         QCOMPARE(visibleWindows(), QList<QWidget*>{w});
-        QCOMPARE(pageInFront(w), QStringLiteral("Picture1"));
+        QCOMPARE(pageInFront(w), QStringLiteral("astrologyPage"));
     }
 
     void links_promoAreaShowsCobrand()
     {
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
-        QCOMPARE(widgetOnTopAt(control<QWidget>(w, "lblFullBrand")), control<QWidget>(w, "lblCobrand"));
-        QCOMPARE(control<QWidget>(w, "lblFullBrand")->geometry(), control<QWidget>(w, "lblCobrand")->geometry());
+        QCOMPARE(widgetOnTopAt(control<QWidget>(w, "fullBrandLink")), control<QWidget>(w, "coBrandLink"));
+        QCOMPARE(control<QWidget>(w, "fullBrandLink")->geometry(), control<QWidget>(w, "coBrandLink")->geometry());
     }
 
     void menus()
     {
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
-        const QStringList expected = {"mnuFile &File",
-                                      "  mnuBack &Back",
+        const QStringList expected = {"fileMenu &File",
+                                      "  backAction &Back",
                                       "  mnuSep1 -",
-                                      "  mnuExit E&xit",
-                                      "mnuHelp &Help",
-                                      "  mnuOnline &Online Help",
-                                      "  mnuVisit &Visit Us Online",
+                                      "  exitAction E&xit",
+                                      "helpMenu &Help",
+                                      "  onlineHelpAction &Online Help",
+                                      "  visitAction &Visit Us Online",
                                       "  mnuSep3 -",
-                                      "  mnuUpdate Check for Software &Update",
+                                      "  updateAction Check for Software &Update",
                                       "  mnuSep2 -",
-                                      "  mnuAbout &About Software",
-                                      "mnuDonate &Donate"};
+                                      "  aboutAction &About Software",
+                                      "donateAction &Donate"};
         QCOMPARE(menuTree(w), expected);
-        QCOMPARE(control<QPushButton>(w, "cmdSave")->text(), QStringLiteral("Save"));
-        QCOMPARE(control<QPushButton>(w, "cmdBack")->text(), QStringLiteral("Back"));
-        QCOMPARE(control<LinkLabel>(w, "Label3")->text(),
+        QCOMPARE(control<QPushButton>(w, "saveButton")->text(), QStringLiteral("Save"));
+        QCOMPARE(control<QPushButton>(w, "backButton")->text(), QStringLiteral("Back"));
+        QCOMPARE(control<LinkLabel>(w, "visitLink")->text(),
                  QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now"));
     }
 
@@ -542,7 +542,7 @@ private slots:
     {
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
-        auto* makeMoney = control<QAction>(w, "mnuMakeMoney");
+        auto* makeMoney = control<QAction>(w, "makeMoneyAction");
         QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
         QVERIFY(!makeMoney->isEnabled());
         QMenuBar* bar = w->menuBar();
@@ -550,7 +550,7 @@ private slots:
         makeMoney->trigger();
         QVERIFY(s.platform.openedUrls.isEmpty());
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
-                          bar->mapTo(w, bar->actionGeometry(control<QAction>(w, "mnuDonate")).center()));
+                          bar->mapTo(w, bar->actionGeometry(control<QAction>(w, "donateAction")).center()));
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("donate")});
     }
 };

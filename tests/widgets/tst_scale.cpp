@@ -95,12 +95,12 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("svg");  // the picture's scalable original
-        QTest::newRow("main window emblem") << "frmMain" << "picEmblem" << ":/icon/zarvo.svg";
-        QTest::newRow("about box icon") << "frmAbout" << "picIcon" << ":/icon/zarvo.svg";
-        QTest::newRow("support screen icon") << "frmNagScreen2" << "picNagscreen2Icon" << ":/icon/zarvo.svg";
+        QTest::newRow("main window emblem") << "MainWindow" << "emblemPicture" << ":/icon/zarvo.svg";
+        QTest::newRow("about box icon") << "AboutBox" << "iconPicture" << ":/icon/zarvo.svg";
+        QTest::newRow("support screen icon") << "SupportScreen" << "iconPicture" << ":/icon/zarvo.svg";
         // 25 March 1984: Nya, whose western sign is Pisces, in a year of the Rat.
-        QTest::newRow("sun sign") << "frmTibetanResult" << "picTibetanSunSign" << ":/pictures/western/pisces.svg";
-        QTest::newRow("animal sign") << "frmTibetanResult" << "picTibetanAnimalSign" << ":/pictures/animal/rat.svg";
+        QTest::newRow("sun sign") << "ResultWindow" << "sunSignPicture" << ":/pictures/western/pisces.svg";
+        QTest::newRow("animal sign") << "ResultWindow" << "animalPicture" << ":/pictures/animal/rat.svg";
     }
 
     void picturesAreDrawnAtDevicePixels()

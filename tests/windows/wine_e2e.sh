@@ -25,7 +25,7 @@ exit_from_result() {
     focus_window "$1"
     key alt+f
     key x
-    click "$(only_window frmNagScreen2)" "${SUPPORT_EXIT[@]}"
+    click "$(only_window SupportScreen)" "${SUPPORT_EXIT[@]}"
 }
 
 # write_reading FILE NAME SEX DAY MONTH YEAR: a reading file as the Linux program
@@ -67,7 +67,7 @@ assert_eq "$(reg_value "$uninstall_key" UninstallString)" \
 log "step 2: start"
 wine_start "$win_exe"
 first=$APP_PID
-main=$(E2E_TIMEOUT=60 only_window frmMain)
+main=$(E2E_TIMEOUT=60 only_window MainWindow)
 assert_eq "$(window_pid "$main")" "$first" "process of the main window"
 wait_painted "$main" "$(window_size "$main" | tr ' ' x)+0+0" "$E2E_TMP/main.png"
 shot windows-main-window "$main"
@@ -89,7 +89,7 @@ key Tab                         # year list
 key --repeat 45 Down            # 1930 -> 1975
 screenshot entries
 main_click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window frmTibetanResult)
+result=$(only_window ResultWindow)
 page_region=$(result_page_region "$result")
 wait_painted "$result" "$page_region" "$E2E_TMP/anna.png"
 shot windows-result-tab1 "$result"
@@ -105,13 +105,13 @@ wait_region_equals "$result" "$page_region" "$E2E_TMP/anna.png" "page of tab 1 a
 
 # The report, and its "&Save" through Qt's own file dialog to a Windows path.
 click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role frmSave)
-wait_windows frmTibetanResult frmSave
+report=$(wait_role ReportWindow)
+wait_windows ResultWindow ReportWindow
 wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
 shot windows-report "$report"
 click "$report" "${REPORT_SAVE[@]}"
 dialog=$(wait_role fileDialog)
-wait_windows frmTibetanResult frmSave fileDialog
+wait_windows ResultWindow ReportWindow fileDialog
 focus_window "$dialog"
 type_text "$(winpath "$WORK/anna")"
 screenshot save-dialog
@@ -122,21 +122,21 @@ write_reading "$E2E_TMP/expected.tib" "Anna Dolkar" Female 14 July 1975
 assert_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved on Windows"
 focus_window "$report"
 key Escape
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 
 # ---------------------------------------------------------------------------
 # 4. Back, and reopen a file written on Linux: the same birth data gives the same page.
 log "step 4: reopening a Linux file"
 write_reading "$WORK/linux.tib" "Linux Anna" Female 14 July 1975
 click_result "$result" "${RESULT_BACK[@]}"
-main=$(only_window frmMain)
+main=$(only_window MainWindow)
 main_click "$main" "${MAIN_OPEN[@]}"
 dialog=$(wait_role fileDialog)
 focus_window "$dialog"
 type_text "$(winpath "$WORK/linux.tib")"
 key Return
 result=$(wait_reading "$E2E_TMP/anna.png" "reading reopened from a Linux file")
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 
 exit_from_result "$result"
 wait_exit "$first"
@@ -160,7 +160,7 @@ write_reading "$WORK/bob.tib" "Bob Wine" Male 12 December 1962
 wine_start start "$(winpath "$WORK/bob.tib")"
 wait_exit "$APP_PID" 60
 assert_eq "$APP_STATUS" 0 "exit status of start (see $ARTIFACTS/$E2E_NAME-app$((${#E2E_APP_PIDS[@]} - 1)).log)"
-result=$(E2E_TIMEOUT=60 only_window frmTibetanResult)
+result=$(E2E_TIMEOUT=60 only_window ResultWindow)
 running=$(window_pid "$result")
 [ -n "$running" ] && E2E_APP_PIDS+=("$running")
 log "the file type started: $(tr '\0' ' ' <"/proc/$running/cmdline" 2>/dev/null | sed 's/ *$//')"
@@ -178,14 +178,14 @@ wine_start "$win_exe"
 second=$APP_PID
 box=$(wait_role messageBox)
 assert_eq "$(window_pid "$box")" "$second" "process of the message box"
-wait_windows frmTibetanResult messageBox
+wait_windows ResultWindow messageBox
 wait_painted "$box" "$(window_size "$box" | tr ' ' x)+0+0" "$E2E_TMP/box.png"
 shot windows-already-running "$box"
 focus_window "$box"
 key Return
 wait_exit "$second"
 assert_eq "$APP_STATUS" 0 "exit status of the second copy"
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 app_running "$running" || fail "the running copy ended too"
 
 # A start with a file hands it to the running copy and ends without a word.
@@ -195,14 +195,14 @@ wine_start "$win_exe" "$(winpath "$WORK/handoff.tib")"
 wait_exit "$APP_PID"
 assert_eq "$APP_STATUS" 0 "exit status of the copy that handed over its file"
 result=$(wait_reading "$E2E_TMP/anna.png" "reading handed to the running copy")
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 assert_eq "$(window_pid "$result")" "$running" "process that shows the handed-over reading"
 
 # ---------------------------------------------------------------------------
 # 7. Printing the report to the default printer, when that is the CUPS PDF queue.
 log "step 7: printing"
 click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role frmSave)
+report=$(wait_role ReportWindow)
 printer=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
 pdf_dir=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
 # shellcheck disable=SC2016
@@ -229,10 +229,10 @@ else
     grep -q "Your Sex: Female" "$E2E_TMP/report.txt" || fail "the printed report lacks 'Your Sex: Female'"
     assert_eq "$(grep -c "Report Generated By" "$E2E_TMP/report.txt")" 7 "footer lines in the printed report"
 fi
-wait_windows frmTibetanResult frmSave
+wait_windows ResultWindow ReportWindow
 focus_window "$report"
 key Escape
-wait_windows frmTibetanResult
+wait_windows ResultWindow
 
 exit_from_result "$result"
 wait_pid_gone "$running"

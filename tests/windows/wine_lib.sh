@@ -2,7 +2,7 @@
 #
 # Wine gives its windows no WM_WINDOW_ROLE, so list_windows is replaced here: it names
 # each visible window of the program by its title and size, with the names the Linux
-# tests use (frmMain, frmTibetanResult, frmSave, frmNagScreen2, frmAbout, fileDialog,
+# tests use (MainWindow, ResultWindow, ReportWindow, SupportScreen, AboutBox, fileDialog,
 # messageBox). lib.sh's wait_role, wait_windows and only_window then work unchanged.
 # Without a window manager a Wine window has no frame: its X window is the client
 # area, as a Qt window's is on Linux.
@@ -93,11 +93,11 @@ window_kind() {
     height=$(sed -n 's/^ *Height: //p' <<<"$info")
     case $title in
         "$WINDOW_CAPTION")
-            if [ "$width" -gt 700 ]; then echo frmNagScreen2
-            elif [ "$height" -ge 480 ]; then echo frmSave
-            elif [ "$width" -ge 500 ]; then echo frmTibetanResult
-            elif xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'window id'; then echo frmAbout
-            else echo frmMain
+            if [ "$width" -gt 700 ]; then echo SupportScreen
+            elif [ "$height" -ge 480 ]; then echo ReportWindow
+            elif [ "$width" -ge 500 ]; then echo ResultWindow
+            elif xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'window id'; then echo AboutBox
+            else echo MainWindow
             fi ;;
         "$BOX_TITLE") if [ "$height" -ge 300 ]; then echo fileDialog; else echo messageBox; fi ;;
         "$OPEN_TITLE") echo fileDialog ;;
@@ -132,7 +132,7 @@ main_click() {
 wait_reading() {
     local deadline=$((SECONDS + E2E_TIMEOUT)) id n=""
     while :; do
-        id=$(find_role frmTibetanResult)
+        id=$(find_role ResultWindow)
         if [ -n "$id" ]; then
             grab_region "$id" "$(result_page_region "$id")" "$E2E_TMP/reading-now.png" || true
             n=$(pixels_differing "$E2E_TMP/reading-now.png" "$1")
