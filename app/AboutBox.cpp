@@ -15,6 +15,7 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     // Before the controls exist, so that they inherit the typeface and colours.
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
+    Look::applyClasses(this);
     setWindowRole(QStringLiteral("AboutBox"));  // lets desktop tools tell the windows apart
     setWindowTitle(Captions::windowCaption());
     m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));

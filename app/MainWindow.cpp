@@ -8,6 +8,7 @@
 #include "platform/Captions.h"
 #include "platform/Navigator.h"
 #include "platform/Platform.h"
+#include "ui/SharedMenus.h"
 #include "ui/WindowParts.h"
 #include "widgets/Look.h"
 
@@ -40,12 +41,10 @@ MainWindow::MainWindow(Navigator& navigator)
     // colours instead of being told of a change one by one.
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
+    Look::applyClasses(this);
     setWindowRole(QStringLiteral("MainWindow"));  // lets desktop tools tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Captions::windowCaption());
-    // The menu bar and the offers keep the style's standard palette, not the window's.
-    Look::applyStandardLook(m_ui->menuBar);
-    Look::applyStandardLook(m_ui->offerBox);
     // The window icon, already decoded for the window itself.
     const QIcon icon = QApplication::windowIcon();
     m_ui->emblemPicture->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
@@ -58,10 +57,9 @@ MainWindow::MainWindow(Navigator& navigator)
     connect(m_ui->nameEdit, &QLineEdit::returnPressed, this, &MainWindow::calculate);
     connect(m_ui->openButton, &QPushButton::clicked, this, &MainWindow::openSavedReading);
     connect(m_ui->exitAction, &QAction::triggered, this, &QWidget::close);
-    WindowParts::connectSharedMenus(this, m_nav);
+    SharedMenus::addTo(this, m_nav);
 
     fillLists();
-    LinkLabel::bringToFront(m_ui->fullBrandLink, m_ui->coBrandLink);  // the form's order
     m_ui->nameEdit->setFocus();
     // The form's size holds in every language; only a translation too long for it widens it.
     setFixedSize(size().expandedTo(sizeHint()));
@@ -77,6 +75,11 @@ LinkLabel* MainWindow::coBrandLabel() const
 LinkLabel* MainWindow::fullBrandLabel() const
 {
     return m_ui->fullBrandLink;
+}
+
+void MainWindow::showOffer(LinkLabel* offer)
+{
+    m_ui->offerStack->setCurrentWidget(offer);
 }
 
 void MainWindow::fillLists()

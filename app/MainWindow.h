@@ -30,6 +30,8 @@ public:
 
     LinkLabel* coBrandLabel() const;
     LinkLabel* fullBrandLabel() const;
+    // Of the two offers sharing one place, shows this one.
+    void showOffer(LinkLabel* offer);
 
 public slots:
     // Stores the checked entries as the birth data and moves on to the result window;

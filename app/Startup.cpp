@@ -26,9 +26,9 @@ void showRandomPromotion(MainWindow& window, float r)
 {
     const int n = coBrandNumber(r);
     if (n == 1 || n == 3 || n == 5)
-        LinkLabel::bringToFront(window.coBrandLabel(), window.fullBrandLabel());
+        window.showOffer(window.coBrandLabel());
     else if (n == 2 || n == 4 || n == 6)
-        LinkLabel::bringToFront(window.fullBrandLabel(), window.coBrandLabel());
+        window.showOffer(window.fullBrandLabel());
 }
 
 bool run(Application& application, SingleInstance& guard, const QString& readingPath)

@@ -11,7 +11,8 @@ namespace Startup {
 // The number 1..7 drawn for the front promotional label: r x 6 + 1 rounded to the
 // nearest integer, exact halves to the even neighbour.
 int coBrandNumber(float r);
-// Brings coBrandLink (1, 3, 5) or fullBrandLink (2, 4, 6) to the front; 7 keeps the layout.
+// Shows the co-brand offer (1, 3, 5) or the fully branded one (2, 4, 6); 7 keeps the
+// fully branded one the window starts with.
 void showRandomPromotion(MainWindow& window, float r);
 
 // The program's entry: false when another copy already runs and this one must end.

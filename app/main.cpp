@@ -5,6 +5,7 @@
 #include "app/Translations.h"
 #include "platform/ProcessSetup.h"
 #include "platform/QtPlatform.h"
+#include "widgets/DirectImageStyle.h"
 #include "widgets/Look.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The texts follow the system's language where a catalogue exists; English otherwise.
     Translations::install(QLocale::system());
-    QApplication::setStyle(Look::createStyle());
+    QApplication::setStyle(DirectImageStyle::create());
     // Windows come and go while moving between them; only the support screen ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Look::applicationIcon());

@@ -11,7 +11,7 @@ source "$(dirname "$0")/lib.sh"
 TEST_PACKAGES="xvfb x11-xkb-utils xdotool xclip imagemagick x11-utils cups cups-client cups-bsd printer-driver-cups-pdf \
 poppler-utils clang libclang-rt-14-dev appstream desktop-file-utils dpkg-dev file pkg-config libxcb1-dev \
 lintian man-db shared-mime-info xdg-utils libglib2.0-bin python3 util-linux locales \
-weston qt6-wayland dbus at-spi2-core python3-pyatspi openbox"
+weston qt6-wayland dbus at-spi2-core python3-pyatspi openbox designer-qt6"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES
 

@@ -7,6 +7,7 @@
 #include "platform/Navigator.h"
 #include "platform/Platform.h"
 #include "platform/WebAddress.h"
+#include "widgets/AccessibleWindow.h"
 #include "widgets/Look.h"
 
 #include <QApplication>
@@ -41,8 +42,10 @@ SupportScreen::SupportScreen(Navigator& navigator)
     , m_nav(navigator)
 {
     // Before the controls exist, so that they inherit the typeface and colours.
+    AccessibleWindow::install();
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
+    Look::applyClasses(this);
     setWindowRole(objectName());  // lets desktop tools tell the windows apart
     // Shown while the user moves between the work windows, it must not take the
     // keyboard from them; see takeKeyboardIfAlone().
@@ -68,6 +71,8 @@ SupportScreen::SupportScreen(Navigator& navigator)
     connect(m_ui->referButton, &QPushButton::clicked, this, &SupportScreen::submit);
     connect(m_ui->exitButton, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
+    // The message box lies below its frame's bottom edge: clipped and never seen, yet it
+    // keeps its text and the tab order reaches it.
     // A box's placeholder is the text the form gives it: an ordinary text that the
     // focus clears and brings back, not a grey hint.
     for (QObject* box : std::initializer_list<QObject*>{m_ui->nameEdit, m_ui->emailEdit, m_ui->friendNameEdit,

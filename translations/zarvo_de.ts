@@ -257,36 +257,8 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Online Help</source>
-        <translation>&amp;Online-Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>Unsere &amp;Website besuchen</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>Nach &amp;Updates suchen</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>&amp;Info zum Programm</translation>
-    </message>
-    <message>
-        <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
-    </message>
-    <message>
-        <source>Make Money &amp;Online</source>
-        <translation>&amp;Online Geld verdienen</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
@@ -538,40 +510,12 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Online Help</source>
-        <translation>&amp;Online-Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>Unsere &amp;Website besuchen</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>Nach &amp;Updates suchen</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>&amp;Info zum Programm</translation>
-    </message>
-    <message>
-        <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
-    </message>
-    <message>
-        <source>Make Money &amp;Online</source>
-        <translation>&amp;Online Geld verdienen</translation>
     </message>
     <message>
         <source>en_GB</source>
@@ -602,6 +546,37 @@ Die Deutung konnte nicht gespeichert werden (%2).</translation>
     <message>
         <source>The animal %1</source>
         <translation>Das Tier %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharedMenus</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere &amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Info zum Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@ ReportWindow::ReportWindow(Navigator& navigator, QWidget* parent)
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
+    Look::applyClasses(this);
     WindowParts::fitButtonsToText(this);
     // A form holds whole point sizes only.
     m_ui->reportText->setFont(Look::verdana(9.75));

@@ -9,6 +9,7 @@
 #include "platform/Navigator.h"
 #include "platform/Platform.h"
 #include "ui/ReportWindow.h"
+#include "ui/SharedMenus.h"
 #include "ui/WindowParts.h"
 #include "widgets/GuardedTextEdit.h"
 #include "widgets/LinkLabel.h"
@@ -32,17 +33,18 @@ ResultWindow::ResultWindow(Navigator& navigator)
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
-    Look::applyStandardLook(m_ui->menuBar);
+    Look::applyClasses(this);
     WindowParts::fitButtonsToText(this);
 
-    // Each page carries its tab's caption as its title; which page shows is decided by
-    // stacking alone, nothing is hidden.
-    for (QWidget* page : pages()) {
+    // One tab for each page, captioned with the page's title; the tab turns the page.
+    for (int index = 0; index < m_ui->resultPages->count(); ++index) {
+        QWidget* page = m_ui->resultPages->widget(index);
         m_ui->resultTabs->addTab(page->windowTitle());
         page->setAccessibleName(page->windowTitle());
     }
-    connect(m_ui->resultTabs, &QTabBar::currentChanged, this, &ResultWindow::showSelectedPage);
-    connect(m_ui->resultTabs, &QTabBar::tabBarClicked, this, &ResultWindow::showSelectedPage);
+    connect(m_ui->resultTabs, &QTabBar::currentChanged, m_ui->resultPages, &QStackedWidget::setCurrentIndex);
+    // Shown below the animal paragraph for a birth before Losar only.
+    m_ui->losarNoteLabel->hide();
 
     for (GuardedTextEdit* text : {m_ui->elementText, m_ui->animalText, m_ui->westernText})
         connect(text, &GuardedTextEdit::clipboardClearRequested, this, [this] { m_nav.platform().clearClipboard(); });
@@ -51,12 +53,10 @@ ResultWindow::ResultWindow(Navigator& navigator)
     connect(m_ui->backButton, &QPushButton::clicked, this, &ResultWindow::goBack);
     connect(m_ui->backAction, &QAction::triggered, this, &ResultWindow::goBack);
     connect(m_ui->exitAction, &QAction::triggered, this, &QWidget::close);
-    WindowParts::connectSharedMenus(this, m_nav);
+    SharedMenus::addTo(this, m_nav);
 
     WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_nav);
     WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_nav);
-    // coBrandLink, made last, lies on top.
-    LinkLabel::bringToFront(m_ui->coBrandLink, m_ui->fullBrandLink);
     WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_nav);
 
     // The pictures shown until a reading names its own.
@@ -68,11 +68,6 @@ ResultWindow::ResultWindow(Navigator& navigator)
 }
 
 ResultWindow::~ResultWindow() = default;
-
-std::array<QWidget*, 3> ResultWindow::pages() const
-{
-    return {m_ui->astrologyPage, m_ui->sunSignPage, m_ui->animalPage};
-}
 
 void ResultWindow::showReading()
 {
@@ -96,12 +91,7 @@ void ResultWindow::showReading()
     m_ui->animalText->setPlainText(reading.animalSignText);
     m_ui->elementText->setPlainText(reading.elementText);
     showLosarNote();
-    {
-        const QSignalBlocker quiet(m_ui->resultTabs);
-        m_ui->resultTabs->setCurrentIndex(0);
-    }
-    pages().front()->raise();
-    Look::announceCovering(pages().front());
+    m_ui->resultTabs->setCurrentIndex(0);
 }
 
 // The reading keeps the Gregorian year; for a birth before Losar the note names the
@@ -117,22 +107,8 @@ void ResultWindow::showLosarNote()
         tr("Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.")
             .arg(dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")),
                  AstrologyTables::shownCycleName(note->traditionalYear)));
-    // The page has no free room: the note takes the bottom lines of the paragraph box.
-    const QRect box = m_ui->animalText->geometry();
-    const int height = m_ui->losarNoteLabel->heightForWidth(box.width());
-    m_ui->losarNoteLabel->setGeometry(box.left(), box.bottom() + 1 - height, box.width(), height);
-    m_ui->animalText->resize(box.width(), box.height() - height - Look::tw(60));
+    // The page has no free room: the note takes the bottom lines of the paragraph's place.
     m_ui->losarNoteLabel->show();
-}
-
-void ResultWindow::showSelectedPage()
-{
-    // The first selected tab wins; the other pages simply lie behind.
-    const int selected = m_ui->resultTabs->currentIndex();
-    if (selected >= 0 && selected < int(pages().size())) {
-        pages().at(selected)->raise();
-        Look::announceCovering(pages().at(selected));
-    }
 }
 
 void ResultWindow::openReport()

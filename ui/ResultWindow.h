@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QScopedPointer>
 
-#include <array>
 
 class ImageList;
 class Navigator;
@@ -12,7 +11,7 @@ namespace Ui {
 class ResultWindow;
 }
 
-// The reading on three stacked pages chosen by a tab strip. Created for each reading
+// The reading on three tabbed pages. Created for each reading
 // and destroyed when closed.
 class ResultWindow : public QMainWindow
 {
@@ -25,8 +24,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    // Brings the page of the selected tab to the front.
-    void showSelectedPage();
     void openReport();
     // Back to a fresh main window.
     void goBack();
@@ -35,8 +32,6 @@ private:
     void showReading();
     // A note on the animal page for a birth before that year's Losar.
     void showLosarNote();
-    // The pages of the three tabs, in tab order.
-    std::array<QWidget*, 3> pages() const;
 
     const QScopedPointer<Ui::ResultWindow> m_ui;
     Navigator& m_nav;

@@ -5,7 +5,6 @@
 #include "platform/WebAddress.h"
 #include "widgets/LinkLabel.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -46,23 +45,6 @@ void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
 QString visitCaption()
 {
     return QCoreApplication::translate("WindowParts", "Click Here To Visit %1 Now").arg(WebAddress::siteDisplay());
-}
-
-void connectSharedMenus(QWidget* window, Navigator& nav)
-{
-    const struct
-    {
-        const char* action;
-        const char* pageKey;
-    } pages[] = {{"onlineHelpAction", "help-web-page"}, {"visitAction", "home-page"},         {"updateAction", "download-web-page"},
-                 {"donateAction", "donate"},         {"makeMoneyAction", "fully-branded"}};
-    for (const auto& page : pages) {
-        const QString key = QLatin1String(page.pageKey);
-        QObject::connect(window->findChild<QAction*>(QLatin1String(page.action)), &QAction::triggered, window,
-                         [&nav, key] { nav.openWebPage(key); });
-    }
-    QObject::connect(window->findChild<QAction*>(QStringLiteral("aboutAction")), &QAction::triggered, window,
-                     [&nav, window] { nav.showAbout(window); });
 }
 
 } // namespace WindowParts

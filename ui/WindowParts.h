@@ -21,8 +21,5 @@ QString visitCaption();
 // Widens each push button of window whose text (a translation, say) leaves less than a
 // small margin on either side; it grows to the left, keeping its right edge in place.
 void fitButtonsToText(QWidget* window);
-// Connects the Help and Donate menu items of window, found by their names, to their pages
-// and the about box.
-void connectSharedMenus(QWidget* window, Navigator& nav);
 
 } // namespace WindowParts

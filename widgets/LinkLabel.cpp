@@ -1,7 +1,5 @@
 #include "widgets/LinkLabel.h"
 
-#include "widgets/Look.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -28,15 +26,6 @@ public:
         if (t == QAccessible::Name && value.isEmpty())
             value = link()->text();
         return value;
-    }
-
-    // A link that another covers cannot be seen, so it is not read out.
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (Look::isCovered(link()))
-            state.invisible = true;
-        return state;
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -78,16 +67,6 @@ LinkLabel::LinkLabel(QWidget* parent)
     f.setUnderline(true);
     setFont(f);
     setFocusPolicy(Qt::TabFocus);  // reachable by keyboard, opened with Enter or Space
-}
-
-void LinkLabel::bringToFront(LinkLabel* front, LinkLabel* behind)
-{
-    front->raise();
-    front->setFocusPolicy(Qt::TabFocus);
-    behind->setFocusPolicy(Qt::NoFocus);
-    if (behind->hasFocus())
-        front->setFocus();
-    Look::announceCovering(front);
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)

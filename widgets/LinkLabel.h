@@ -3,17 +3,14 @@
 #include <QLabel>
 
 // A link: bold, underlined plain text with a pointing-hand pointer, clicked on release or
-// with Enter or Space, and announced to screen readers as a link they can press.
+// with Enter or Space, and announced to screen readers as a link they can press. Forms
+// edit it as a label: it has a label's text, alignment and wrapping.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
     explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
-
-    // Of two links lying over each other, only the one in front can be seen, clicked
-    // or reached with the keyboard.
-    static void bringToFront(LinkLabel* front, LinkLabel* behind);
 
 signals:
     void clicked();

@@ -640,10 +640,10 @@ private slots:
         app.showMainWindow();
         MainWindow* main = app.mainWindow();
         if (startWithCobrandInFront)
-            main->coBrandLabel()->raise();
+            main->showOffer(main->coBrandLabel());
         Startup::showRandomPromotion(*main, r);
         QWidget* expected = cobrandInFront ? static_cast<QWidget*>(main->coBrandLabel()) : main->fullBrandLabel();
-        QCOMPARE(widgetOnTopAt(main->coBrandLabel()), expected);
+        QCOMPARE(widgetOnTopAt(main->findChild<QWidget*>(QStringLiteral("offerStack"))), expected);
     }
 
     void coBrandNumber_distribution()

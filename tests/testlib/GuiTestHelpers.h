@@ -95,7 +95,7 @@ inline BirthData person(const QString& name, const QString& sex, int day, const 
     return data;
 }
 
-// The menu bar as "name caption" lines, items indented, separators as "name -".
+// The menu bar as "name caption" lines, items indented, separators as "-".
 inline QStringList menuTree(QMainWindow* window)
 {
     QStringList lines;
@@ -105,7 +105,7 @@ inline QStringList menuTree(QMainWindow* window)
         if (!menu)
             continue;
         for (QAction* item : menu->actions())
-            lines << QStringLiteral("  ") + item->objectName() + u' ' + (item->isSeparator() ? QStringLiteral("-") : item->text());
+            lines << QStringLiteral("  ") + (item->isSeparator() ? QStringLiteral("-") : item->objectName() + u' ' + item->text());
     }
     return lines;
 }

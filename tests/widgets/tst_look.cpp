@@ -4,7 +4,9 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "testlib/FakePlatform.h"
+#include "widgets/DirectImageStyle.h"
 #include "widgets/Look.h"
+#include "widgets/PngImage.h"
 
 #include <QApplication>
 #include <QFile>
@@ -54,7 +56,7 @@ private slots:
     {
         if (!QFile::exists(QStringLiteral("/proc/self/maps")))
             QSKIP("needs /proc");
-        QApplication::setStyle(Look::createStyle());
+        QApplication::setStyle(DirectImageStyle::create());
         QApplication::setWindowIcon(Look::applicationIcon());
         FakePlatform platform;
         Application app(platform);
@@ -75,7 +77,7 @@ private slots:
     void groupBoxes_lookAsThePlatformStyleDrawsThem()
     {
         QFETCH(QString, title);
-        QStyle* ours = Look::createStyle();
+        QStyle* ours = DirectImageStyle::create();
         QStyle* platform = QStyleFactory::create(baseName(ours));
         QVERIFY(platform);
         const QImage expected = groupBoxImage(platform, title);
@@ -86,7 +88,7 @@ private slots:
 
     void extensionArrows_areThePlatformStylesOwn()
     {
-        QStyle* ours = Look::createStyle();
+        QStyle* ours = DirectImageStyle::create();
         QStyle* platform = QStyleFactory::create(baseName(ours));
         for (auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
             const QIcon mine = ours->standardIcon(arrow);
@@ -102,9 +104,9 @@ private slots:
 
     void pngImage_readsResourcesAndQuietlyRefusesMissingOnes()
     {
-        QCOMPARE(Look::pngImage(QStringLiteral(":/icon/zarvo-32.png")).size(), QSize(32, 32));
+        QCOMPARE(pngImage(QStringLiteral(":/icon/zarvo-32.png")).size(), QSize(32, 32));
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QVERIFY(Look::pngImage(QStringLiteral(":/no/such.png")).isNull());
+        QVERIFY(pngImage(QStringLiteral(":/no/such.png")).isNull());
     }
 };
 

@@ -1,0 +1,53 @@
+#include "ui/SharedMenus.h"
+
+#include "platform/Navigator.h"
+
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("SharedMenus", text);
+}
+
+// An item named like the controls of the forms, so that tests and tools find it.
+QAction* addItem(QWidget* menu, const char* name, const QString& text)
+{
+    auto* action = new QAction(text, menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void SharedMenus::addTo(QMainWindow* window, Navigator& nav)
+{
+    auto openPage = [&nav, window](QAction* action, const char* pageKey) {
+        QObject::connect(action, &QAction::triggered, window, [&nav, key = QLatin1String(pageKey)] { nav.openWebPage(key); });
+    };
+    QMenuBar* bar = window->menuBar();
+    auto* help = new QMenu(tr("&Help"), bar);
+    help->setObjectName(QStringLiteral("helpMenu"));
+    bar->addMenu(help);
+    openPage(addItem(help, "onlineHelpAction", tr("&Online Help")), "help-web-page");
+    openPage(addItem(help, "visitAction", tr("&Visit Us Online")), "home-page");
+    help->addSeparator();
+    openPage(addItem(help, "updateAction", tr("Check for Software &Update")), "download-web-page");
+    help->addSeparator();
+    QObject::connect(addItem(help, "aboutAction", tr("&About Software")), &QAction::triggered, window,
+                     [&nav, window] { nav.showAbout(window); });
+    openPage(addItem(bar, "donateAction", tr("&Donate")), "donate");
+
+    // Switched off for good and never shown: on the menu bar even a greyed item would
+    // claim Alt+O from "Open Previously Saved Reading".
+    auto* makeMoney = new QAction(tr("Make Money &Online"), window);
+    makeMoney->setObjectName(QStringLiteral("makeMoneyAction"));
+    makeMoney->setEnabled(false);
+    makeMoney->setVisible(false);
+    openPage(makeMoney, "fully-branded");
+}
