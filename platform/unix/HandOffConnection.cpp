@@ -23,7 +23,7 @@ HandOffConnection::HandOffConnection(int socket, QObject* parent, SingleInstance
     , m_onPath(std::move(onPath))
     , m_notifier(socket, QSocketNotifier::Read)
 {
-    setObjectName(objectNameForAll());
+    setObjectName(markerName());
     connect(&m_notifier, &QSocketNotifier::activated, this, &HandOffConnection::readMore);
     QTimer::singleShot(IdleConnectionMs, this, &QObject::deleteLater);
 }
@@ -33,7 +33,7 @@ HandOffConnection::~HandOffConnection()
     ::close(m_socket);
 }
 
-QString HandOffConnection::objectNameForAll()
+QString HandOffConnection::markerName()
 {
     return QStringLiteral("handOffConnection");
 }

@@ -16,8 +16,8 @@ public:
     HandOffConnection(int socket, QObject* parent, SingleInstance::ReadingHandler onPath);
     ~HandOffConnection() override;
 
-    // The object name by which open connections are found among their parent's children.
-    static QString objectNameForAll();
+    // The object name that marks open connections among their parent's children.
+    static QString markerName();
 
 private:
     void readMore();

@@ -102,7 +102,7 @@ void HandOffServer::takeConnection(int socket)
         return;
     }
     const QList<QObject*> open
-        = m_listener->findChildren<QObject*>(HandOffConnection::objectNameForAll(), Qt::FindDirectChildrenOnly);
+        = m_listener->findChildren<QObject*>(HandOffConnection::markerName(), Qt::FindDirectChildrenOnly);
     if (open.size() >= MaxConnections)
         delete open.first();  // the oldest: children are kept in the order they came
     new HandOffConnection(socket, m_listener.get(), m_handler);
