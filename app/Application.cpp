@@ -78,31 +78,6 @@ void Application::hideSupportScreen()
     ensureSupportScreen()->hide();
 }
 
-// Counts one running dialog for as long as it lives.
-struct DialogScope
-{
-    explicit DialogScope(Application& application) : m_application(application) { ++m_application.m_dialogDepth; }
-    ~DialogScope()
-    {
-        if (--m_application.m_dialogDepth == 0)
-            m_application.dialogsClosed();
-    }
-    Application& m_application;
-};
-
-Platform::Answer Application::DialogCountingPlatform::showMessage(QWidget* parent, const QString& text, Icon icon,
-                                                                  Buttons buttons)
-{
-    const DialogScope scope(m_application);
-    return m_inner.showMessage(parent, text, icon, buttons);
-}
-
-QString Application::DialogCountingPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
-{
-    const DialogScope scope(m_application);
-    return m_inner.chooseFile(parent, dialog);
-}
-
 void Application::showAbout(QWidget* parent)
 {
     AboutBox about(*this, parent);
@@ -111,13 +86,12 @@ void Application::showAbout(QWidget* parent)
 
 int Application::runDialog(QDialog& dialog)
 {
-    const DialogScope scope(*this);
-    return dialog.exec();
+    return m_counting.runDialog(dialog);
 }
 
 bool Application::dialogOpen() const
 {
-    return m_dialogDepth > 0;
+    return m_counting.dialogOpen();
 }
 
 void Application::openReadingFile(const QString& path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DialogCountingPlatform.h"
 #include "engine/BirthData.h"
 #include "engine/Reading.h"
 #include "platform/Navigator.h"
@@ -50,34 +51,11 @@ public:
 private:
     SupportScreen* ensureSupportScreen();
 
-    class DialogCountingPlatform : public Platform
-    {
-    public:
-        DialogCountingPlatform(Platform& inner, Application& application) : m_inner(inner), m_application(application)
-        {
-        }
-        Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
-        QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
-        void openUrl(const QString& address) override { m_inner.openUrl(address); }
-        void clearClipboard() override { m_inner.clearClipboard(); }
-        bool printDocument(QTextDocument& document) override { return m_inner.printDocument(document); }
-        QDate today() override { return m_inner.today(); }
-        float nextRandom() override { return m_inner.nextRandom(); }
-        void seedRandom() override { m_inner.seedRandom(); }
-        QString readSetting(const QString& key) override { return m_inner.readSetting(key); }
-        void writeSetting(const QString& key, const QString& value) override { m_inner.writeSetting(key, value); }
-        void exitProcess() override { m_inner.exitProcess(); }
-
-    private:
-        Platform& m_inner;
-        Application& m_application;
-    };
-    friend struct DialogScope;
+    // Opens the reading file that waited for the dialogs to close.
     void dialogsClosed();
 
     Platform& m_platform;
-    int m_dialogDepth = 0;
-    DialogCountingPlatform m_counting{m_platform, *this};
+    DialogCountingPlatform m_counting{m_platform, [this] { dialogsClosed(); }};
     BirthData m_birthData;
     Reading m_reading;
     QPointer<MainWindow> m_main;

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "platform/Platform.h"
-
-#include <future>
-#include <random>
-#include <thread>
+#include "platform/RandomNumbers.h"
+#include "platform/SettingsStore.h"
 
 // The real desktop behind the Platform seam.
 class QtPlatform : public Platform
 {
 public:
-    QtPlatform();
-    ~QtPlatform() override;
-
     Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
     void openUrl(const QString& address) override;
@@ -29,14 +24,6 @@ public:
     static QString settingsFilePath();
 
 private:
-    // Waits until a settings write in progress has reached the file, or gives it up
-    // after a few seconds.
-    void finishSettingsWrite();
-
-    std::mt19937 m_random;
-    // Writing the settings file ends with two flushes to disk (Qt's lock file and the file),
-    // so it runs on a thread of its own: the first start's main window does not wait for
-    // the disk.
-    std::thread m_settingsWriter;
-    std::future<void> m_settingsWritten;
+    RandomNumbers m_random;
+    SettingsStore m_settings;
 };

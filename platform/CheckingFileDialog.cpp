@@ -1,0 +1,91 @@
+#include "platform/CheckingFileDialog.h"
+
+#include "files/ReadingFile.h"
+#include "platform/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+CheckingFileDialog::CheckingFileDialog(QWidget* parent, const Platform::FileDialog& settings)
+    : QFileDialog(parent, settings.title)
+    , m_refuseReadOnly(settings.refuseReadOnly)
+{
+    setObjectName(QStringLiteral("fileDialog"));
+    setWindowRole(QStringLiteral("fileDialog"));
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setOption(QFileDialog::ReadOnly, false);
+    setNameFilter(settings.filter);
+    setDefaultSuffix(settings.defaultSuffix);
+    if (settings.mode == Platform::FileDialog::Mode::Save) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+        m_confirmOverwrite = settings.confirmOverwrite;
+    } else {
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(QFileDialog::ExistingFile);
+    }
+    selectFile(QString());  // never proposes the file used last
+}
+
+QString CheckingFileDialog::choose(QWidget* parent, const Platform::FileDialog& settings)
+{
+    CheckingFileDialog dialog(parent, settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.chosenFile();
+}
+
+QString CheckingFileDialog::chosenFile() const
+{
+    return m_chosen.isEmpty() ? selectedFiles().value(0) : m_chosen;
+}
+
+void CheckingFileDialog::accept()
+{
+    const QStringList selected = selectedFiles();
+    if (selected.isEmpty() || QFileInfo(selected.first()).isDir()) {
+        QFileDialog::accept();  // a folder is opened
+        return;
+    }
+    QFileInfo file(selected.first());
+    if (acceptMode() == AcceptOpen) {
+        if (!refuse(file))
+            QFileDialog::accept();
+        return;
+    }
+    if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix()))
+        file.setFile(file.filePath() + u'.' + defaultSuffix());
+    if (refuse(file) || (file.exists() && m_confirmOverwrite && !replaceAllowed(file)))
+        return;
+    m_chosen = file.absoluteFilePath();
+    QDialog::accept();  // past Qt's own checks, which look at the name as typed
+}
+
+// The texts keep the context the catalogues know them by, that of the platform seam.
+bool CheckingFileDialog::refuse(const QFileInfo& file)
+{
+    QString why;
+    const bool saving = acceptMode() == AcceptSave;
+    if (saving && !QFileInfo(file.absolutePath()).isDir())
+        why = QCoreApplication::translate("QtPlatform", "%1\nThis folder does not exist. Please choose another name.")
+                  .arg(QDir::toNativeSeparators(file.absolutePath()));
+    else if (m_refuseReadOnly
+             && ((file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath()))
+                 || (saving && !file.exists() && ReadingFile::isReadOnly(file.absolutePath()))))
+        why = QCoreApplication::translate("QtPlatform", "%1\nThis file is read-only. Please choose another name.")
+                  .arg(file.fileName());
+    if (why.isEmpty())
+        return false;
+    execMessageBox(QMessageBox::Warning, windowTitle(), why, QMessageBox::Ok, this);
+    return true;
+}
+
+bool CheckingFileDialog::replaceAllowed(const QFileInfo& file)
+{
+    const QString question
+        = QCoreApplication::translate("QtPlatform", "%1 already exists.\nDo you want to replace it?").arg(file.fileName());
+    return execMessageBox(QMessageBox::Warning, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this,
+                          QMessageBox::No)
+           == QMessageBox::Yes;
+}
