@@ -15,7 +15,7 @@ void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& na
 {
     label->setText(PromoTexts::text(link.text));
     QObject::connect(label, &LinkLabel::clicked, label,
-                     [&nav, pageKey = QString::fromLatin1(link.pageKey)] { nav.openWebPage(pageKey); });
+                     [&nav, page = link.page] { nav.openWebPage(page); });
 }
 
 void fitButtonsToText(QWidget* window)
@@ -34,7 +34,7 @@ void fitButtonsToText(QWidget* window)
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
 {
     visit->setText(visitCaption());
-    QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(QStringLiteral("home-page")); });
+    QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(WebPage::Home); });
     showPromoLink(forum, PromoTexts::ForumInvitation, nav);
     // Their texts come from the build and the promotional texts, so they are centred here.
     for (LinkLabel* link : {visit, forum}) {
@@ -53,13 +53,12 @@ void connectSharedMenus(QWidget* window, Navigator& nav)
     const struct
     {
         const char* action;
-        const char* pageKey;
-    } pages[] = {{"onlineHelpAction", "help-web-page"}, {"visitAction", "home-page"},         {"updateAction", "download-web-page"},
-                 {"donateAction", "donate"},         {"makeMoneyAction", "fully-branded"}};
-    for (const auto& page : pages) {
-        const QString key = QLatin1String(page.pageKey);
-        QObject::connect(window->findChild<QAction*>(QLatin1String(page.action)), &QAction::triggered, window,
-                         [&nav, key] { nav.openWebPage(key); });
+        WebPage page;
+    } pages[] = {{"onlineHelpAction", WebPage::Help}, {"visitAction", WebPage::Home}, {"updateAction", WebPage::Download},
+                 {"donateAction", WebPage::Donate},   {"makeMoneyAction", WebPage::FullyBranded}};
+    for (const auto& item : pages) {
+        QObject::connect(window->findChild<QAction*>(QLatin1String(item.action)), &QAction::triggered, window,
+                         [&nav, page = item.page] { nav.openWebPage(page); });
     }
     QObject::connect(window->findChild<QAction*>(QStringLiteral("aboutAction")), &QAction::triggered, window,
                      [&nav, window] { nav.showAbout(window); });
