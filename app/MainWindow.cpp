@@ -61,7 +61,7 @@ MainWindow::MainWindow(Navigator& navigator)
     WindowParts::connectSharedMenus(this, m_nav);
 
     fillLists();
-    LinkLabel::bringToFront(m_ui->fullBrandLink, m_ui->coBrandLink);  // the form's order
+    LinkLabel::bringToFront(m_ui->fullBrandLink, m_ui->coBrandLink);  // full-brand offer on top; start-up may swap
     m_ui->nameEdit->setFocus();
     // The form's size holds in every language; only a translation too long for it widens it.
     setFixedSize(size().expandedTo(sizeHint()));
