@@ -25,9 +25,9 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     m_ui->homePageLink->setText(PromoTexts::text("about-homepage"));
 
     connect(m_ui->homePageLink, &LinkLabel::clicked, this,
-            [&navigator] { navigator.openWebPage(QStringLiteral("home-page")); });
+            [&navigator] { navigator.openWebPage(WebPage::Home); });
     connect(m_ui->fullBrandOfferLink, &LinkLabel::clicked, this,
-            [&navigator] { navigator.openWebPage(QStringLiteral("fully-branded")); });
+            [&navigator] { navigator.openWebPage(WebPage::FullyBranded); });
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which closes as well
     // Enter means OK wherever the focus is: the box opens with it on OK, and a link
     // that the user has tabbed to opens its page with Space instead.

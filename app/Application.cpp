@@ -139,9 +139,9 @@ void Application::dialogsClosed()
     });
 }
 
-void Application::openWebPage(const QString& pageKey)
+void Application::openWebPage(WebPage page)
 {
-    m_platform.openUrl(WebAddress::forPage(pageKey));
+    m_platform.openUrl(WebAddress::forPage(page));
 }
 
 void Application::quitApplication()

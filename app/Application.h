@@ -33,7 +33,7 @@ public:
     void showAbout(QWidget* parent) override;
     int runDialog(QDialog& dialog) override;
     bool dialogOpen() const override;
-    void openWebPage(const QString& pageKey) override;
+    void openWebPage(WebPage page) override;
     // Unloads every window, letting each run its own closing, then ends the process.
     void quitApplication() override;
 

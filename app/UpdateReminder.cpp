@@ -101,7 +101,7 @@ void checkForUpdate(Navigator& navigator, const QLocale& locale)
         Platform::Icon::Information, Platform::Buttons::YesNo);
     platform.writeSetting(QLatin1String(Key), dateText(today));
     if (answer == Platform::Answer::Yes)
-        navigator.openWebPage(QStringLiteral("download-web-page"));
+        navigator.openWebPage(WebPage::Download);
 }
 
 } // namespace UpdateReminder

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WebPage.h"
+
 #include <QString>
 
 // Promotional texts kept as data, in the program's language where translated; {site} and
@@ -12,10 +14,10 @@ QString text(const char* name);  // e.g. "cobrand", "nag-2"
 struct Link
 {
     const char* text;
-    const char* pageKey;
+    WebPage page;
 };
-inline constexpr Link FullBrand{"fullbrand", "fully-branded"};
-inline constexpr Link CoBrand{"cobrand", "co-brand"};
-inline constexpr Link ForumInvitation{"forum-invitation", "home-page"};
+inline constexpr Link FullBrand{"fullbrand", WebPage::FullyBranded};
+inline constexpr Link CoBrand{"cobrand", WebPage::CoBrand};
+inline constexpr Link ForumInvitation{"forum-invitation", WebPage::Home};
 
 } // namespace PromoTexts

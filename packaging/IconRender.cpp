@@ -1,5 +1,5 @@
-// Build-time helper: renders an SVG picture into a square PNG of the given size,
-// so that the icon theme gets bitmap sizes next to the scalable icon.
+// Build-time helper: renders an SVG picture into a square PNG of the given size, for
+// every bitmap the build makes from an SVG (cmake/RenderSvg.cmake).
 // Usage: zarvo_icon_render INPUT.svg OUTPUT.png SIZE
 
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 
 class QFileInfo;
 
-// A file dialog that, like the classic one, hands back only a name it can use. When
+// A file dialog that hands back only a name the program can use as it is. When
 // saving, the name always gets the default suffix (Qt adds it only to names without
 // a dot), a name in a folder that does not exist is refused, and so on request is a
 // read-only file or folder; the question before replacing a file is about the name

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "platform/WebPage.h"
 
 class Platform;
 class QDialog;
@@ -30,6 +30,6 @@ public:
     // key's click comes from a timer) must then do nothing: closing a window inside
     // its own dialog would delete the dialog under the running exec().
     virtual bool dialogOpen() const = 0;
-    virtual void openWebPage(const QString& pageKey) = 0;
+    virtual void openWebPage(WebPage page) = 0;
     virtual void quitApplication() = 0;
 };

@@ -17,9 +17,9 @@ QString siteUrl()
     return QString::fromUtf8(BuildSettings::SiteUrl);
 }
 
-QString forPage(const QString& pageKey)
+QString forPage(WebPage page)
 {
-    return siteUrl() + QLatin1String(BuildSettings::ScriptPath) + QStringLiteral("?page=") + pageKey;
+    return siteUrl() + QLatin1String(BuildSettings::ScriptPath) + QStringLiteral("?page=") + QLatin1String(webPageKey(page));
 }
 
 QString siteDisplay()

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/WebPage.h"
+
 #include <QString>
 
 namespace WebAddress {
 
-// Site address, script path, "?page=" and the page key, passed on unchanged.
-QString forPage(const QString& pageKey);
+// Site address, script path, "?page=" and the page's key, passed on unchanged.
+QString forPage(WebPage page);
 // The site or forum address as shown in captions, without its scheme.
 QString siteDisplay();
 QString forumDisplay();

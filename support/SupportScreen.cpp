@@ -67,7 +67,7 @@ SupportScreen::SupportScreen(Navigator& navigator)
 
     connect(m_ui->visitCheckBox, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
     connect(m_ui->homePageLink, &LinkLabel::clicked, this,
-            [this] { m_nav.openWebPage(QStringLiteral("ovanthesoftwares")); });
+            [this] { m_nav.openWebPage(WebPage::Catalogue); });
     connect(m_ui->referButton, &QPushButton::clicked, this, &SupportScreen::submit);
     connect(m_ui->exitButton, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
@@ -98,7 +98,7 @@ void SupportScreen::openHomePage(bool ticked)
     if (!ticked)
         return;
     m_ui->visitCheckBox->setChecked(false);
-    m_nav.openWebPage(QStringLiteral("home-page"));
+    m_nav.openWebPage(WebPage::Home);
 }
 
 bool SupportScreen::eventFilter(QObject* watched, QEvent* event)

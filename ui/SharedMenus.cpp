@@ -1,6 +1,7 @@
 #include "ui/SharedMenus.h"
 
 #include "platform/Navigator.h"
+#include "platform/WebPage.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -27,21 +28,21 @@ QAction* addItem(QWidget* menu, const char* name, const QString& text)
 
 void SharedMenus::addTo(QMainWindow* window, Navigator& nav)
 {
-    auto openPage = [&nav, window](QAction* action, const char* pageKey) {
-        QObject::connect(action, &QAction::triggered, window, [&nav, key = QLatin1String(pageKey)] { nav.openWebPage(key); });
+    auto openPage = [&nav, window](QAction* action, WebPage page) {
+        QObject::connect(action, &QAction::triggered, window, [&nav, page] { nav.openWebPage(page); });
     };
     QMenuBar* bar = window->menuBar();
     auto* help = new QMenu(tr("&Help"), bar);
     help->setObjectName(QStringLiteral("helpMenu"));
     bar->addMenu(help);
-    openPage(addItem(help, "onlineHelpAction", tr("&Online Help")), "help-web-page");
-    openPage(addItem(help, "visitAction", tr("&Visit Us Online")), "home-page");
+    openPage(addItem(help, "onlineHelpAction", tr("&Online Help")), WebPage::Help);
+    openPage(addItem(help, "visitAction", tr("&Visit Us Online")), WebPage::Home);
     help->addSeparator();
-    openPage(addItem(help, "updateAction", tr("Check for Software &Update")), "download-web-page");
+    openPage(addItem(help, "updateAction", tr("Check for Software &Update")), WebPage::Download);
     help->addSeparator();
     QObject::connect(addItem(help, "aboutAction", tr("&About Software")), &QAction::triggered, window,
                      [&nav, window] { nav.showAbout(window); });
-    openPage(addItem(bar, "donateAction", tr("&Donate")), "donate");
+    openPage(addItem(bar, "donateAction", tr("&Donate")), WebPage::Donate);
 
     // Switched off for good and never shown: on the menu bar even a greyed item would
     // claim Alt+O from "Open Previously Saved Reading".
@@ -49,5 +50,5 @@ void SharedMenus::addTo(QMainWindow* window, Navigator& nav)
     makeMoney->setObjectName(QStringLiteral("makeMoneyAction"));
     makeMoney->setEnabled(false);
     makeMoney->setVisible(false);
-    openPage(makeMoney, "fully-branded");
+    openPage(makeMoney, WebPage::FullyBranded);
 }

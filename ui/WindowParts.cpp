@@ -14,7 +14,7 @@ void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& na
 {
     label->setText(PromoTexts::text(link.text));
     QObject::connect(label, &LinkLabel::clicked, label,
-                     [&nav, pageKey = QString::fromLatin1(link.pageKey)] { nav.openWebPage(pageKey); });
+                     [&nav, page = link.page] { nav.openWebPage(page); });
 }
 
 void fitButtonsToText(QWidget* window)
@@ -33,7 +33,7 @@ void fitButtonsToText(QWidget* window)
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
 {
     visit->setText(visitCaption());
-    QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(QStringLiteral("home-page")); });
+    QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(WebPage::Home); });
     showPromoLink(forum, PromoTexts::ForumInvitation, nav);
     // Their texts come from the build and the promotional texts, so they are centred here.
     for (LinkLabel* link : {visit, forum}) {

@@ -65,12 +65,6 @@ PictureBox::PictureBox(QWidget* parent)
     Q_UNUSED(factoryInstalled);
 }
 
-PictureBox::PictureBox(const QString& objectName, QWidget* parent)
-    : PictureBox(parent)
-{
-    setObjectName(objectName);
-}
-
 void PictureBox::setPicture(const QString& resource)
 {
     if (resource == m_resource)

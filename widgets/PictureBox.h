@@ -27,7 +27,6 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
-    explicit PictureBox(const QString& objectName, QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     QString picture() const { return m_resource; }
     // Shows the icon instead of a picture: the smallest of its sizes that covers the box,

@@ -71,7 +71,7 @@ private slots:
         } else {
             clickOnTop(link);
         }
-        QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage(pageKey)});
+        QCOMPARE(platform.openedUrls, QStringList{pageAddress(pageKey)});
         QVERIFY(about.isVisible());  // the box stays open
     }
 

@@ -48,17 +48,23 @@ private slots:
 
     void openWebPage_address_data()
     {
+        QTest::addColumn<WebPage>("page");
         QTest::addColumn<QString>("key");
-        for (const char* key : {"home-page", "help-web-page", "download-web-page", "donate", "co-brand",
-                                "fully-branded", "ovanthesoftwares"})
-            QTest::newRow(key) << QString::fromLatin1(key);
+        QTest::newRow("Home") << WebPage::Home << "home-page";
+        QTest::newRow("Help") << WebPage::Help << "help-web-page";
+        QTest::newRow("Download") << WebPage::Download << "download-web-page";
+        QTest::newRow("Donate") << WebPage::Donate << "donate";
+        QTest::newRow("CoBrand") << WebPage::CoBrand << "co-brand";
+        QTest::newRow("FullyBranded") << WebPage::FullyBranded << "fully-branded";
+        QTest::newRow("Catalogue") << WebPage::Catalogue << "ovanthesoftwares";
     }
     void openWebPage_address()
     {
+        QFETCH(WebPage, page);
         QFETCH(QString, key);
         FakePlatform platform;
         Application app(platform);
-        app.openWebPage(key);
+        app.openWebPage(page);
         const QString site = WebAddress::siteUrl();
         QCOMPARE(platform.openedUrls, QStringList{site + ScriptPath + QStringLiteral("?page=") + key});
         QVERIFY(platform.messages.isEmpty());

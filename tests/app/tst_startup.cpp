@@ -556,7 +556,7 @@ private slots:
         SingleInstance guard(dir.filePath("zarvo.lock"));
         QVERIFY(Startup::run(app, guard));
         QCOMPARE(platform.messageTexts(), QStringList{Question});
-        QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage("download-web-page")});
+        QCOMPARE(platform.openedUrls, QStringList{pageAddress("download-web-page")});
         QVERIFY(app.mainWindow() && app.mainWindow()->isVisible());
     }
 
@@ -584,7 +584,7 @@ private slots:
         QCOMPARE(widgetOnTopAt(main->fullBrandLabel()), expected);
         clickOnTop(main->fullBrandLabel());
         QCOMPARE(platform.openedUrls,
-                 QStringList{WebAddress::forPage(cobrandInFront ? "co-brand" : "fully-branded")});
+                 QStringList{pageAddress(cobrandInFront ? "co-brand" : "fully-branded")});
     }
 
     // ---- the random front label ----

@@ -18,10 +18,7 @@ key Escape
 wait_windows MainWindow
 
 # Alt+A: "Get My Tibetan &Astrology Result" (here with a name and a sex).
-focus_window "$main"
-click "$main" "${MAIN_NAME[@]}"
-type_text "Access Keys"
-click "$main" "${MAIN_MALE[@]}"
+enter_person "$main" "Access Keys" Male
 focus_window "$main"
 key alt+a
 result=$(only_window ResultWindow)

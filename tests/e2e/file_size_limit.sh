@@ -8,20 +8,10 @@ app_start bash -c 'ulimit -f 0 && exec "$0"'
 main=$(only_window MainWindow)
 app_running || fail "the program ended at start under the file size limit"
 
-click "$main" "${MAIN_NAME[@]}"
-focus_window "$main"
-type_text "Anna"
-click "$main" "${MAIN_FEMALE[@]}"
-key Tab Down Down Tab                      # March
-key --repeat 6 Down Tab                    # 7
-key --repeat 54 Down                       # 1984
-click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window ResultWindow)
-click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role ReportWindow)
-click "$report" "${REPORT_SAVE[@]}"
-dialog=$(wait_role fileDialog)
-focus_window "$dialog"
+enter_person "$main" Anna Female 7 March 1984
+result=$(calculate "$main")
+report=$(open_report "$result")
+open_save_dialog "$report" >/dev/null
 type_text "$WORK/anna"
 key Return
 box=$(wait_role messageBox)

@@ -9,27 +9,13 @@ e2e_init "$@"
 
 GERMAN=("LANG=de_DE.UTF-8" "LC_ALL=de_DE.UTF-8" "LANGUAGE=de_DE:de")
 
-# enter_anna MAIN: Anna, female, 20 January 1984, then the Calculate button.
-enter_anna() {
-    click "$1" "${MAIN_NAME[@]}"
-    focus_window "$1"
-    type_text "Anna"
-    click "$1" "${MAIN_FEMALE[@]}"
-    key Tab                        # month list, January
-    key Tab
-    key --repeat 19 Down           # 1 -> 20
-    key Tab
-    key --repeat 54 Down           # 1930 -> 1984
-    click "$1" "${MAIN_CALCULATE[@]}"
-}
-
 # The English sizes, and the English main window's picture.
 app_start
 main=$(only_window MainWindow)
 wait_painted "$main" "$(window_size "$main" | tr ' ' x)+0+0" "$E2E_TMP/main-english.png"
 main_size=$(window_size "$main")
-enter_anna "$main"
-result=$(only_window ResultWindow)
+enter_person "$main" Anna Female 20 January 1984
+result=$(calculate "$main")
 result_size=$(window_size "$result")
 app_stop
 
@@ -40,8 +26,8 @@ wait_painted "$main" "$(tr ' ' x <<<"$main_size")+0+0" "$E2E_TMP/main-german.png
 [ "$(pixels_differing "$E2E_TMP/main-german.png" "$E2E_TMP/main-english.png")" -gt 1000 ] \
     || fail "the main window looks the same under LANG=de_DE.UTF-8 as in English"
 screenshot main-window
-enter_anna "$main"
-result=$(only_window ResultWindow)
+enter_person "$main" Anna Female 20 January 1984
+result=$(calculate "$main")
 assert_eq "$(window_size "$result")" "$result_size" "size of the German result window"
 page_region=$(result_page_region "$result")
 wait_painted "$result" "$page_region" "$E2E_TMP/tab1.png"
@@ -55,22 +41,12 @@ screenshot result-tab3
 
 # The report, saved through Qt's German file dialog; saving again under the same name
 # is answered with Qt's German "&Ja".
-{
-    scramble_ascii "Anna"; printf '\r\n'
-    scramble_ascii "Female"; printf '\r\n'
-    scramble_ascii "20"; printf '\r\n'
-    scramble_ascii "January"; printf '\r\n'
-    scramble_ascii "1984"; printf '\r\n'
-} >"$E2E_TMP/expected.tib"
+reading_file_bytes Anna Female 20 January 1984 >"$E2E_TMP/expected.tib"
 for attempt in first again; do
-    click_result "$result" "${RESULT_SAVE[@]}"
-    report=$(wait_role ReportWindow)
+    report=$(open_report "$result")
     wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
     [ "$attempt" = first ] && screenshot report-window
-    focus_window "$report"
-    key alt+s                      # &Speichern
-    dialog=$(wait_role fileDialog)
-    focus_window "$dialog"
+    open_save_dialog "$report" alt+s >/dev/null    # &Speichern
     [ "$attempt" = first ] && screenshot save-dialog
     type_text "$WORK/anna"
     key Return

@@ -54,20 +54,12 @@ focus_window "$report"
 screenshot report
 
 # Alt+S saves through the file dialog, typed path, Enter.
-key alt+s
-dialog=$(wait_role fileDialog)
-focus_window "$dialog"
+open_save_dialog "$report" alt+s >/dev/null
 type_text "$WORK/dawa"
 key Return
 wait_gone fileDialog
 wait_file "$WORK/dawa.tib"
-{
-    scramble_ascii "Dawa Norbu"; printf '\r\n'
-    scramble_ascii "Female"; printf '\r\n'
-    scramble_ascii "9"; printf '\r\n'
-    scramble_ascii "November"; printf '\r\n'
-    scramble_ascii "2001"; printf '\r\n'
-} >"$E2E_TMP/expected.tib"
+reading_file_bytes "Dawa Norbu" Female 9 November 2001 >"$E2E_TMP/expected.tib"
 assert_same_bytes "$WORK/dawa.tib" "$E2E_TMP/expected.tib" "reading saved by keyboard"
 
 # Escape closes the report; File > Back returns to a fresh main window.

@@ -9,6 +9,7 @@
 # shellcheck shell=bash disable=SC2034
 
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/reading_file.sh"
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-15}   # seconds for one wait, unless a call says otherwise
 
@@ -306,7 +307,7 @@ MAIN_FEMALE=(266 193)
 MAIN_CALCULATE=(240 260)
 MAIN_OPEN=(240 316)
 
-RESULT_CLIENT_HEIGHT=327           # 4905 twips
+RESULT_CLIENT_HEIGHT=327           # the window's height without the menu bar
 RESULT_TAB1=(60 50)
 RESULT_TAB2=(180 50)
 RESULT_TAB3=(305 50)
@@ -343,6 +344,92 @@ result_region() {
 # result_page_region ID: the rectangle of the tab pages (WxH+X+Y, window coordinates).
 result_page_region() {
     echo "520x200+0+$((62 + $(menu_bar_height "$1")))"
+}
+
+# ---------------------------------------------------------------------------
+# A reading as a user makes and saves one
+
+MONTHS=(January February March April May June July August September October November December)
+
+# main_click ID X Y: a click at one of the MAIN_* places of the main window
+# (tests/windows/wine_lib.sh moves them by the height of the Windows menu bar).
+main_click() { click "$@"; }
+
+# key_down N: N presses of Down (none for 0), as a list moves N entries on.
+key_down() {
+    if [ "$1" -gt 0 ]; then
+        key --repeat "$1" Down
+    fi
+}
+
+# enter_person MAIN NAME SEX [DAY MONTH YEAR]: types the name into the main window,
+# chooses the sex (Male or Female) and, when given, the date of birth (MONTH by its
+# English name). The lists are driven by keyboard from where a fresh main window has
+# them, 1 January 1930.
+enter_person() {
+    local main=$1 name=$2 sex=$3 day=${4:-} month=${5:-} year=${6:-} m
+    local -a sex_place
+    case $sex in
+        Male) sex_place=("${MAIN_MALE[@]}") ;;
+        Female) sex_place=("${MAIN_FEMALE[@]}") ;;
+        *) fail "enter_person: the sex is Male or Female, not '$sex'" ;;
+    esac
+    main_click "$main" "${MAIN_NAME[@]}"
+    focus_window "$main"
+    type_text "$name"
+    main_click "$main" "${sex_place[@]}"
+    [ -n "$day" ] || return 0
+    for ((m = 0; m < 12; m++)); do
+        [ "${MONTHS[m]}" = "$month" ] && break
+    done
+    [ $m -lt 12 ] || fail "enter_person: no month '$month'"
+    key Tab                                    # month list
+    key_down $m
+    key Tab                                    # day list
+    key_down $((day - 1))
+    key Tab                                    # year list
+    key_down $((year - 1930))
+}
+
+# calculate MAIN: the Calculate button; waits until the result window is the only window
+# and prints its id.
+calculate() {
+    main_click "$1" "${MAIN_CALCULATE[@]}"
+    only_window ResultWindow
+}
+
+# open_report RESULT: the result window's "Save"; prints the id of the report window.
+open_report() {
+    click_result "$1" "${RESULT_SAVE[@]}"
+    wait_role ReportWindow
+}
+
+# open_save_dialog REPORT [KEY]: the report window's "&Save", clicked, or pressed as the
+# access key KEY; waits until the file dialog stands over the result and report windows,
+# gives it the keyboard and prints its id.
+open_save_dialog() {
+    local dialog
+    if [ -n "${2:-}" ]; then
+        focus_window "$1"
+        key "$2"
+    else
+        click "$1" "${REPORT_SAVE[@]}"
+    fi
+    dialog=$(wait_role fileDialog)
+    wait_windows ResultWindow ReportWindow fileDialog
+    focus_window "$dialog"
+    echo "$dialog"
+}
+
+# save_reading_as REPORT PATH [SHOT]: saves the reading from the report window under PATH
+# as typed into the file dialog (the program adds ".tib" where it is missing), with a
+# screenshot SHOT of the filled-in dialog if named; waits until the dialog is gone.
+save_reading_as() {
+    open_save_dialog "$1" >/dev/null
+    type_text "$2"
+    [ -z "${3:-}" ] || screenshot "$3"
+    key Return
+    wait_gone fileDialog
 }
 
 # ---------------------------------------------------------------------------
@@ -502,18 +589,5 @@ wait_same_bytes() {
 
 assert_no_browser() {
     [ ! -s "$BROWSER_LOG" ] || fail "a web page was opened unexpectedly: $(tr '\n' ' ' <"$BROWSER_LOG")"
-}
-
-# ---------------------------------------------------------------------------
-# Text as the program stores it: each character's code plus 60, one byte each.
-
-# scramble_ascii TEXT: prints the scrambled bytes of plain ASCII text.
-scramble_ascii() {
-    local text=$1 i code
-    for ((i = 0; i < ${#text}; i++)); do
-        printf -v code '%d' "'${text:i:1}"
-        # shellcheck disable=SC2059
-        printf "\\$(printf '%03o' $((code + 60)))"
-    done
 }
 

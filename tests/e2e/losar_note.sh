@@ -5,22 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-# enter_birth MAIN MONTH_DOWNS DAY_DOWNS: Pema, male, born in 1984 on the given list
-# positions (Down presses from January and from 1).
-enter_birth() {
-    click "$1" "${MAIN_NAME[@]}"
-    focus_window "$1"
-    type_text "Pema"
-    click "$1" "${MAIN_MALE[@]}"
-    key Tab
-    [ "$2" -gt 0 ] && key --repeat "$2" Down
-    key Tab
-    [ "$3" -gt 0 ] && key --repeat "$3" Down
-    key Tab
-    key --repeat 54 Down                   # 1930 -> 1984
-    click "$1" "${MAIN_CALCULATE[@]}"
-}
-
 # animal_page RESULT OUT: brings tab 3 to the front and keeps its settled page in OUT.
 animal_page() {
     local page
@@ -34,8 +18,8 @@ app_start
 main=$(only_window MainWindow)
 
 # 20 January 1984, six weeks before Losar on 3 March.
-enter_birth "$main" 0 19
-result=$(only_window ResultWindow)
+enter_person "$main" Pema Male 20 January 1984
+result=$(calculate "$main")
 animal_page "$result" "$E2E_TMP/before.png"
 screenshot before-losar
 timeout 10 import -window "$result" "$ARTIFACTS/$E2E_NAME-window-before-losar.png" 2>/dev/null
@@ -43,8 +27,8 @@ timeout 10 import -window "$result" "$ARTIFACTS/$E2E_NAME-window-before-losar.pn
 # Back, and 25 March 1984, after Losar.
 click_result "$result" "${RESULT_BACK[@]}"
 main=$(only_window MainWindow)
-enter_birth "$main" 2 24
-result=$(only_window ResultWindow)
+enter_person "$main" Pema Male 25 March 1984
+result=$(calculate "$main")
 animal_page "$result" "$E2E_TMP/after.png"
 screenshot after-losar
 

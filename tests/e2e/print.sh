@@ -33,14 +33,9 @@ log "printer $default_printer writes PDF files to $pdf_dir"
 person="Pema Print$$"
 app_start
 main=$(only_window MainWindow)
-click "$main" "${MAIN_NAME[@]}"
-focus_window "$main"
-type_text "$person"
-click "$main" "${MAIN_MALE[@]}"
-click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window ResultWindow)
-click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role ReportWindow)
+enter_person "$main" "$person" Male
+result=$(calculate "$main")
+report=$(open_report "$result")
 
 find "$pdf_dir" -maxdepth 1 -name '*.pdf' -printf '%f\n' 2>/dev/null | sort >"$E2E_TMP/before"
 click "$report" "${REPORT_PRINT[@]}"

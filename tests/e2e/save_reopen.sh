@@ -12,32 +12,10 @@ mkdir -p "$saved"
 app_start
 main=$(only_window MainWindow)
 
-# José Müller, female, 14 July 1975.
-click "$main" "${MAIN_NAME[@]}"
-focus_window "$main"
-type_text "José Müller"
-click "$main" "${MAIN_FEMALE[@]}"
-key Tab                         # month list
-key --repeat 6 Down             # January -> July
-key Tab                         # day list
-key --repeat 13 Down            # 1 -> 14
-key Tab                         # year list
-key --repeat 45 Down            # 1930 -> 1975
+enter_person "$main" "José Müller" Female 14 July 1975
 screenshot entries
-click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window ResultWindow)
+result=$(calculate "$main")
 wait_painted "$result" "$(result_page_region "$result")" "$E2E_TMP/first-reading.png"
-
-# open_save_dialog: report window, "&Save", the file dialog with the focus; sets
-# REPORT and DIALOG.
-open_save_dialog() {
-    click_result "$result" "${RESULT_SAVE[@]}"
-    REPORT=$(wait_role ReportWindow)
-    click "$REPORT" "${REPORT_SAVE[@]}"
-    DIALOG=$(wait_role fileDialog)
-    wait_windows ResultWindow ReportWindow fileDialog
-    focus_window "$DIALOG"
-}
 
 # close_report: the report window stays open after saving; Escape closes it.
 close_report() {
@@ -47,13 +25,11 @@ close_report() {
     wait_windows ResultWindow
 }
 
-# save_reading PATH-AS-TYPED: saves the reading under the typed path.
+# save_reading PATH-AS-TYPED: saves the reading from a report window under the typed
+# path; sets REPORT.
 save_reading() {
-    open_save_dialog
-    screenshot save-dialog
-    type_text "$1"
-    key Return
-    wait_gone fileDialog
+    REPORT=$(open_report "$result")
+    save_reading_as "$REPORT" "$1" save-dialog
     close_report
 }
 
@@ -63,13 +39,7 @@ wait_file "$saved/jose.tib"
 assert_eq "$(ls "$saved")" "jose.tib" "files in the folder after saving"
 
 # Five lines, each character's code plus 60; é and ü are written as "&#233;" and "&#252;".
-{
-    scramble_ascii "Jos"; printf '&#233;'; scramble_ascii " M"; printf '&#252;'; scramble_ascii "ller"; printf '\r\n'
-    scramble_ascii "Female"; printf '\r\n'
-    scramble_ascii "14"; printf '\r\n'
-    scramble_ascii "July"; printf '\r\n'
-    scramble_ascii "1975"; printf '\r\n'
-} >"$E2E_TMP/expected.tib"
+reading_file_bytes "José Müller" Female 14 July 1975 >"$E2E_TMP/expected.tib"
 assert_same_bytes "$saved/jose.tib" "$E2E_TMP/expected.tib" "saved reading"
 
 # Back to a fresh main window, then open the file again.
@@ -96,7 +66,8 @@ assert_same_bytes "$saved/again.tib" "$saved/jose.tib" "reading saved after reop
 # dialog open; "Yes" replaces the file.
 printf 'earlier\r\n' >"$saved/old.tib"
 cp "$saved/old.tib" "$E2E_TMP/old.tib"
-open_save_dialog
+REPORT=$(open_report "$result")
+DIALOG=$(open_save_dialog "$REPORT")
 type_text "$saved/old"
 key Return
 box=$(wait_role messageBox)

@@ -10,10 +10,7 @@ first=$APP_PID
 main=$(only_window MainWindow)
 assert_eq "$(window_pid "$main")" "$first" "process of the main window"
 # Some entry in the first copy, to see that it is left alone.
-click "$main" "${MAIN_NAME[@]}"
-focus_window "$main"
-type_text "First Copy"
-click "$main" "${MAIN_FEMALE[@]}"
+enter_person "$main" "First Copy" Female
 wait_painted "$main" "482x422+0+0" "$E2E_TMP/first-before.png"
 
 # The second copy: one message box of its own, no main window.

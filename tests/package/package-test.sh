@@ -14,6 +14,7 @@
 # package again, so that the machine's package set is left as it was. Not run as root, it exits 77 (skipped)
 # after the first part.
 set -euo pipefail
+source "$(dirname "$0")/../e2e/reading_file.sh"
 
 die() {
     echo "FAIL: $*" >&2
@@ -428,23 +429,11 @@ APP_PID=""
 
 # ---------------------------------------------------------------------------------
 step "Reading files as a document type"
-# Two reading files: five lines, each character's code plus 60, ended by CR LF.
+# Two reading files, as the program writes them.
 FILES="$OPEN_DIR/files"
 mkdir -p "$FILES"
-write_reading() {  # path, then the five plain lines
-    local path=$1 line i code
-    shift
-    for line in "$@"; do
-        for ((i = 0; i < ${#line}; i++)); do
-            printf -v code '%d' "'${line:i:1}"
-            # shellcheck disable=SC2059
-            printf "\\$(printf '%03o' $((code + 60)))"
-        done
-        printf '\r\n'
-    done >"$path"
-}
-write_reading "$FILES/anna.tib" Anna Female 7 March 1984
-write_reading "$FILES/bob m.tib" Bob Male 2 June 1950
+reading_file_bytes Anna Female 7 March 1984 >"$FILES/anna.tib"
+reading_file_bytes Bob Male 2 June 1950 >"$FILES/bob m.tib"
 chmod 755 "$FILES"
 chmod 644 "$FILES"/*.tib
 

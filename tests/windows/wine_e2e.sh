@@ -28,22 +28,6 @@ exit_from_result() {
     click "$(only_window SupportScreen)" "${SUPPORT_EXIT[@]}"
 }
 
-# write_reading FILE NAME SEX DAY MONTH YEAR: a reading file as the Linux program
-# writes it: each character's code plus 60, "ü" as "&#252;", CR LF after each line.
-write_reading() {
-    local file=$1 line
-    shift
-    for line in "$@"; do
-        while [[ $line == *ü* ]]; do
-            scramble_ascii "${line%%ü*}"
-            printf '&#252;'
-            line=${line#*ü}
-        done
-        scramble_ascii "$line"
-        printf '\r\n'
-    done >"$file"
-}
-
 # ---------------------------------------------------------------------------
 # 1. Silent install.
 find "$PROFILE/AppData" | sort >"$E2E_TMP/appdata-before"
@@ -77,19 +61,9 @@ shot windows-main-window "$main"
 # types from keys of their own, so the typed name is plain ASCII; the handed-over file
 # below brings an "ü".)
 log "step 3: a reading, its tabs, its report, saving"
-main_click "$main" "${MAIN_NAME[@]}"
-focus_window "$main"
-type_text "Anna Dolkar"
-main_click "$main" "${MAIN_FEMALE[@]}"
-key Tab                         # month list
-key --repeat 6 Down             # January -> July
-key Tab                         # day list
-key --repeat 13 Down            # 1 -> 14
-key Tab                         # year list
-key --repeat 45 Down            # 1930 -> 1975
+enter_person "$main" "Anna Dolkar" Female 14 July 1975
 screenshot entries
-main_click "$main" "${MAIN_CALCULATE[@]}"
-result=$(only_window ResultWindow)
+result=$(calculate "$main")
 page_region=$(result_page_region "$result")
 wait_painted "$result" "$page_region" "$E2E_TMP/anna.png"
 shot windows-result-tab1 "$result"
@@ -104,21 +78,13 @@ click_result "$result" "${RESULT_TAB1[@]}"
 wait_region_equals "$result" "$page_region" "$E2E_TMP/anna.png" "page of tab 1 again"
 
 # The report, and its "&Save" through Qt's own file dialog to a Windows path.
-click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role ReportWindow)
+report=$(open_report "$result")
 wait_windows ResultWindow ReportWindow
 wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
 shot windows-report "$report"
-click "$report" "${REPORT_SAVE[@]}"
-dialog=$(wait_role fileDialog)
-wait_windows ResultWindow ReportWindow fileDialog
-focus_window "$dialog"
-type_text "$(winpath "$WORK/anna")"
-screenshot save-dialog
-key Return
-wait_gone fileDialog
+save_reading_as "$report" "$(winpath "$WORK/anna")" save-dialog
 wait_file "$WORK/anna.tib"
-write_reading "$E2E_TMP/expected.tib" "Anna Dolkar" Female 14 July 1975
+reading_file_bytes "Anna Dolkar" Female 14 July 1975 >"$E2E_TMP/expected.tib"
 assert_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved on Windows"
 focus_window "$report"
 key Escape
@@ -127,7 +93,7 @@ wait_windows ResultWindow
 # ---------------------------------------------------------------------------
 # 4. Back, and reopen a file written on Linux: the same birth data gives the same page.
 log "step 4: reopening a Linux file"
-write_reading "$WORK/linux.tib" "Linux Anna" Female 14 July 1975
+reading_file_bytes "Linux Anna" Female 14 July 1975 >"$WORK/linux.tib"
 click_result "$result" "${RESULT_BACK[@]}"
 main=$(only_window MainWindow)
 main_click "$main" "${MAIN_OPEN[@]}"
@@ -156,7 +122,7 @@ for class in "${classes[@]}"; do
     wine_run reg copy "HKCU\\Software\\Classes\\$class" "HKLM\\Software\\Classes\\$class" /s /f \
         || fail "could not mirror $class into HKLM"
 done
-write_reading "$WORK/bob.tib" "Bob Wine" Male 12 December 1962
+reading_file_bytes "Bob Wine" Male 12 December 1962 >"$WORK/bob.tib"
 wine_start start "$(winpath "$WORK/bob.tib")"
 wait_exit "$APP_PID" 60
 assert_eq "$APP_STATUS" 0 "exit status of start (see $ARTIFACTS/$E2E_NAME-app$((${#E2E_APP_PIDS[@]} - 1)).log)"
@@ -190,7 +156,7 @@ app_running "$running" || fail "the running copy ended too"
 
 # A start with a file hands it to the running copy and ends without a word.
 person="Tsering Müller$$"
-write_reading "$WORK/handoff.tib" "$person" Female 14 July 1975
+reading_file_bytes "$person" Female 14 July 1975 >"$WORK/handoff.tib"
 wine_start "$win_exe" "$(winpath "$WORK/handoff.tib")"
 wait_exit "$APP_PID"
 assert_eq "$APP_STATUS" 0 "exit status of the copy that handed over its file"
@@ -201,8 +167,7 @@ assert_eq "$(window_pid "$result")" "$running" "process that shows the handed-ov
 # ---------------------------------------------------------------------------
 # 7. Printing the report to the default printer, when that is the CUPS PDF queue.
 log "step 7: printing"
-click_result "$result" "${RESULT_SAVE[@]}"
-report=$(wait_role ReportWindow)
+report=$(open_report "$result")
 printer=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
 pdf_dir=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
 # shellcheck disable=SC2016

@@ -119,8 +119,8 @@ list_windows() {
     done
 }
 
-# main_click ID X Y: a click on the main window at a place of MAIN_*; the menu bar's
-# height under Windows may differ from Linux, the places below it move with it.
+# main_click ID X Y: lib.sh's, for Windows: the menu bar's height under Windows may
+# differ from Linux, and the places of MAIN_* below it move with it.
 main_click() {
     local width height
     read -r width height <<<"$(window_size "$1")"
