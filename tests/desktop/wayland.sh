@@ -66,5 +66,15 @@ grep -v '^dbus-daemon' "$ARTIFACTS/$NAME-walk.log" >&2
 log "robustness run on the Wayland plugin"
 "$ROBUSTNESS" >"$ARTIFACTS/$NAME-robustness.log" 2>&1
 status=$?
+# Qt 6.4's Wayland client has a race between its event thread and a window being
+# hidden: now and then (about one run in seven here, with or without our code
+# changing) libwayland-client's own assertion ends the run. That one assertion, and
+# only it, earns one more run with a new seed; the first log is kept.
+if [ "$status" -ne 0 ] && grep -q "wl_proxy_unref: Assertion .proxy->refcount > 0' failed" "$ARTIFACTS/$NAME-robustness.log"; then
+    mv "$ARTIFACTS/$NAME-robustness.log" "$ARTIFACTS/$NAME-robustness-qt-race.log"
+    log "Qt's Wayland client tripped its own assertion (see $NAME-robustness-qt-race.log); once more"
+    "$ROBUSTNESS" >"$ARTIFACTS/$NAME-robustness.log" 2>&1
+    status=$?
+fi
 tail -5 "$ARTIFACTS/$NAME-robustness.log" >&2
 [ "$status" -eq 0 ] || fail "the robustness run failed on Wayland"
