@@ -30,7 +30,6 @@ private slots:
         Application app(platform);
         AboutBox about(app, nullptr);
         about.show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         QVERIFY(about.isModal());
         QCOMPARE(about.findChild<QLabel*>("captionLabel")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         QVERIFY(about.findChild<QLabel*>("descriptionLabel")->text().startsWith(
