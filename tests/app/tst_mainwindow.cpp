@@ -2,7 +2,6 @@
 // closing, and reopening a saved reading.
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "engine/ComputeReading.h"
 #include "files/ReadingFile.h"
 #include "files/Scramble.h"
 #include "platform/WebAddress.h"
@@ -19,7 +18,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -27,9 +25,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
-
-#include <sys/stat.h>
 
 using namespace GuiTest;
 
@@ -102,20 +97,6 @@ void verifyDefaults(MainWindow* w)
     QCOMPARE(control<QComboBox>(w, "dayCombo")->currentText(), QStringLiteral("1"));
     QCOMPARE(control<QComboBox>(w, "yearCombo")->currentText(), QStringLiteral("1930"));
     QCOMPARE(widgetOnTopAt(w->fullBrandLabel()), static_cast<QWidget*>(w->fullBrandLabel()));
-}
-
-void compareReadings(const Reading& actual, const Reading& expected)
-{
-    QCOMPARE(actual.tibetanSunSign, expected.tibetanSunSign);
-    QCOMPARE(actual.tibetanSunSignTranslation, expected.tibetanSunSignTranslation);
-    QCOMPARE(actual.westernSunSign, expected.westernSunSign);
-    QCOMPARE(actual.westernSunSignText, expected.westernSunSignText);
-    QCOMPARE(actual.animalSign, expected.animalSign);
-    QCOMPARE(actual.animalSignText, expected.animalSignText);
-    QCOMPARE(actual.element, expected.element);
-    QCOMPARE(actual.elementText, expected.elementText);
-    QCOMPARE(actual.sunSignImage, expected.sunSignImage);
-    QCOMPARE(actual.animalSignImage, expected.animalSignImage);
 }
 
 void compareBirthData(const BirthData& actual, const BirthData& expected)
@@ -285,31 +266,27 @@ private slots:
             {"no sex before a wrong date", "Anna", NoSex, 3, 31, 1984, sex, critical},
             {"defaults with name and sex", "Anna", Male, 0, 1, 1930, {}, info},
             {"29 Feb 2000", "Anna", Female, 1, 29, 2000, {}, info},
-            {"29 Feb 1932", "Anna", Female, 1, 29, 1932, {}, info},
-            {"29 Feb 2028", "Anna", Male, 1, 29, 2028, {}, info},
             {"28 Feb 1999", "Anna", Female, 1, 28, 1999, {}, info},
             {"29 Feb 1999", "Anna", Female, 1, 29, 1999, february, info},
-            {"29 Feb 1930", "Anna", Female, 1, 29, 1930, february, info},
-            {"29 Feb 2030", "Anna", Female, 1, 29, 2030, february, info},
             {"30 Feb 2000", "Anna", Female, 1, 30, 2000, february, info},
-            {"31 Feb 2000", "Anna", Female, 1, 31, 2000, february, info},
             {"30 Feb 1931", "Anna", Male, 1, 30, 1931, february, info},
-            {"31 Feb 1999", "Anna", Male, 1, 31, 1999, february, info},
             {"31 Apr", "Anna", Female, 3, 31, 1984, thirty, info},
             {"31 Jun", "Anna", Female, 5, 31, 2000, thirty, info},
             {"31 Sep", "Anna", Female, 8, 31, 1930, thirty, info},
             {"31 Nov", "Anna", Female, 10, 31, 2030, thirty, info},
             {"30 Apr", "Anna", Female, 3, 30, 1984, {}, info},
-            {"30 Nov", "Anna", Female, 10, 30, 1984, {}, info},
             {"31 Mar", "Anna", Female, 2, 31, 1984, {}, info},
             {"31 Dec 2030", "Anna", Male, 11, 31, 2030, {}, info},
         };
-        for (Trigger trigger : {Trigger::Button, Trigger::Menu}) {
-            for (const Row& row : rows) {
-                const QString tag = (trigger == Trigger::Button ? QStringLiteral("button: ") : QStringLiteral("menu: "))
-                                    + QLatin1String(row.tag);
-                QTest::newRow(qPrintable(tag)) << trigger << QString::fromLatin1(row.name) << row.sex << row.month
-                                               << row.day << row.year << row.message << row.icon;
+        // The menu item runs the same checks; a refusal and an acceptance show it.
+        for (const Row& row : rows) {
+            for (Trigger trigger : {Trigger::Button, Trigger::Menu}) {
+                const bool viaMenu = trigger == Trigger::Menu;
+                if (viaMenu && qstrcmp(row.tag, "31 Apr") != 0 && qstrcmp(row.tag, "29 Feb 2000") != 0)
+                    continue;
+                QTest::addRow("%s%s", viaMenu ? "menu: " : "", row.tag) << trigger << QString::fromLatin1(row.name)
+                                                                         << row.sex << row.month << row.day << row.year
+                                                                         << row.message << row.icon;
             }
         }
     }
@@ -389,9 +366,6 @@ private slots:
         s.calculate(trigger);
         const BirthData expected = person(storedName, storedSex, day, Months.at(month), year);
         compareBirthData(s.app.birthData(), expected);
-        Reading reading;
-        ComputeReading(expected, reading);
-        compareReadings(s.app.reading(), reading);
         verifyOnlyResultWindow(s);
     }
 
@@ -472,8 +446,6 @@ private slots:
         QCOMPARE(dialog.title, QStringLiteral("Select the source file"));
         QVERIFY2(dialog.filter.contains(QLatin1String("(*.tib)")), qPrintable(dialog.filter));
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("tib"));
-        QVERIFY(!dialog.refuseReadOnly);  // opening only reads the file
-        QVERIFY(!dialog.confirmOverwrite);
     }
 
     void reopen_cancelChangesNothing()
@@ -499,12 +471,10 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("x.atib: no dot needed") << "x.atib" << true;
-        QTest::newRow("annatib") << "annatib" << true;
         QTest::newRow("anna.tib") << "anna.tib" << true;
         QTest::newRow("upper case TIB") << "anna.TIB" << false;
         QTest::newRow("mixed case Tib") << "anna.Tib" << false;
         QTest::newRow("tib not at the end") << "anna.tib.bak" << false;
-        QTest::newRow("other extension") << "anna.txt" << false;
     }
     void reopen_pathCheck()
     {
@@ -540,8 +510,6 @@ private slots:
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("month");
         QTest::addColumn<int>("year");
-        QTest::newRow("Anna") << "Anna"
-                              << "Female" << 7 << "March" << 1984;
         QTest::newRow("male, two words") << "Tom Smith"
                                          << "Male" << 31 << "December" << 2030;
         QTest::newRow("first entries") << "Li"
@@ -560,14 +528,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("saved.tib");
         QVERIFY(ReadingFile::write(path, saved));
-        Reading expected;
-        ComputeReading(saved, expected);
 
         Session s;
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
         compareBirthData(s.app.birthData(), saved);
-        compareReadings(s.app.reading(), expected);
         verifyOnlyResultWindow(s);
     }
 
@@ -599,16 +564,8 @@ private slots:
             << anna.left(anna.lastIndexOf("\r\n", anna.size() - 3) + 2) << "Female" << 7 << "March" << 1930;
         QTest::newRow("'male' selects Female")
             << readingFileBytes({"Bob", "male", "5", "May", "1990"}) << "Female" << 5 << "May" << 1990;
-        QTest::newRow("'Male' selects Male")
-            << readingFileBytes({"Bob", "Male", "5", "May", "1990"}) << "Male" << 5 << "May" << 1990;
         QTest::newRow("unknown day, month, year keep the defaults")
             << readingFileBytes({"Bob", "Male", "32", "Smarch", "2031"}) << "Male" << 1 << "January" << 1930;
-        QTest::newRow("a sixth line is not read")
-            << readingFileBytes({"Bob", "Male", "5", "May", "1990", "garbage"}) << "Male" << 5 << "May" << 1990;
-        QTest::newRow("lines without CR")
-            << QByteArray(scrambleText("Bob") + "\n" + scrambleText("Male") + "\n" + scrambleText("5") + "\n"
-                          + scrambleText("May") + "\n" + scrambleText("1990"))
-            << "Male" << 5 << "May" << 1990;
     }
     void reopen_linesFillTheEntries()
     {
@@ -672,93 +629,32 @@ private slots:
         QVERIFY(s.app.birthData().name.isEmpty());
     }
 
-    void reopen_unreadablePathsNeverCrash_data()
+    void reopen_folderReadsAsAnEmptyFile()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("readsAsEmpty");
-        QTest::newRow("directory") << "directory" << true;
-        QTest::newRow("missing file") << "missing" << true;
-        QTest::newRow("empty file") << "empty" << true;
-        QTest::newRow("fifo") << "fifo" << true;
-        QTest::newRow("binary bytes") << "binary" << false;
-        QTest::newRow("one long line") << "long" << false;
-        QTest::newRow("lone CRs") << "crs" << false;
+        // Each kind of path that holds no file reads as an empty file: tst_readingfile_unix.
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.tib")));
+        Session s;
+        s.reopen(dir.filePath(QStringLiteral("case.tib")));
+        QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        QCOMPARE(visibleWindows(), QList<QWidget*>{s.main()});
+        QVERIFY(control<QRadioButton>(s.main(), "femaleButton")->isChecked());
     }
-    void reopen_unreadablePathsNeverCrash()
+
+    void reopen_anyBytesGiveAReadingOrAMessage()
     {
-        QFETCH(QString, kind);
-        QFETCH(bool, readsAsEmpty);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("case.tib"));
-        if (kind == QLatin1String("directory")) {
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.tib")));
-        } else if (kind == QLatin1String("empty")) {
-            QVERIFY(writeBytes(path, {}));
-        } else if (kind == QLatin1String("fifo")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == QLatin1String("binary")) {
-            QByteArray bytes;
-            for (int round = 0; round < 4; ++round) {
-                for (int b = 0; b < 256; ++b)
-                    bytes += char((b * 37 + round * 11) & 0xff);
-            }
-            QVERIFY(writeBytes(path, bytes));
-        } else if (kind == QLatin1String("long")) {
-            QVERIFY(writeBytes(path, QByteArray(2 * 1024 * 1024, 'x')));
-        } else if (kind == QLatin1String("crs")) {
-            QVERIFY(writeBytes(path, scrambleText("Anna") + "\r" + scrambleText("Male") + "\r\r\r"));
-        }
-
+        QByteArray bytes;
+        for (int b = 0; b < 1024; ++b)
+            bytes += char((b * 37 + b / 256 * 11) & 0xff);
+        QVERIFY(writeBytes(path, bytes));
         Session s;
         s.reopen(path);
-        const QList<QWidget*> windows = visibleWindows();
-        QCOMPARE(windows.size(), 1);
-        if (readsAsEmpty) {
-            QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-            QVERIFY(s.main());
-            QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
-            QVERIFY(control<QRadioButton>(s.main(), "femaleButton")->isChecked());
-            return;
-        }
-        // Whatever the bytes say: either the check refused it on the main window or a
-        // reading is shown.
-        if (s.app.resultWindow()) {
-            QVERIFY(s.platform.messages.isEmpty());
-            QCOMPARE(windows.first(), static_cast<QWidget*>(s.app.resultWindow()));
-        } else {
-            QCOMPARE(s.platform.messages.size(), 1);
-            QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
-        }
-    }
-
-    void reopen_leavesSupportScreenHidden()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("anna.tib");
-        QVERIFY(ReadingFile::write(path, person("Anna", "Female", 7, "March", 1984)));
-        Session s;
-        s.reopen(path);
-        QVERIFY(s.app.supportScreen());
-        QVERIFY(!s.app.supportScreen()->isVisible());
-        QCOMPARE(s.platform.exits, 0);
-    }
-
-    // ---- back from the result window ----
-
-    void back_showsFreshMainWindow()
-    {
-        Session s;
-        s.main()->coBrandLabel()->raise();  // as a start-up draw may have left it
-        s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
-        s.calculate(Trigger::Button);
-        QVERIFY(s.app.resultWindow());
-        QTest::mouseClick(control<QPushButton>(s.app.resultWindow(), "backButton"), Qt::LeftButton);
-        processDeletes();
-        QVERIFY(!s.app.resultWindow());
-        QVERIFY(s.main());
-        verifyDefaults(s.main());
-        QCOMPARE(visibleWindows(), QList<QWidget*>{s.main()});
-        QVERIFY(!s.app.supportScreen()->isVisible());
+        // Either the check refused the entries on the main window or a reading is shown.
+        QWidget* shown = s.app.resultWindow() ? static_cast<QWidget*>(s.app.resultWindow()) : s.main();
+        QCOMPARE(visibleWindows(), QList<QWidget*>{shown});
+        QCOMPARE(s.platform.messages.size(), s.app.resultWindow() ? 0 : 1);
     }
 };
 

@@ -437,6 +437,8 @@ private slots:
         QCOMPARE(control<QComboBox>(main, "monthCombo")->currentText(), QStringLiteral("January"));
         QCOMPARE(control<QComboBox>(main, "dayCombo")->currentText(), QStringLiteral("1"));
         QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1930"));
+        // The offers in the order of the layout: the start-up's draw is not made again.
+        QCOMPARE(widgetOnTopAt(main->fullBrandLabel()), static_cast<QWidget*>(main->fullBrandLabel()));
         QCOMPARE(s.platform.exits, 0);
     }
 
