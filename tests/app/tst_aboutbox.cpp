@@ -36,9 +36,7 @@ private slots:
             QLatin1String("Zarvo Tibetan Astrology is an advanced yet easy-to-use software which determines your "
                           "Tibetan zodiac sign from your date of birth.")));
         QVERIFY(about.findChild<QLabel*>("businessLabel")->text().startsWith(QLatin1String("Home Business Opportunity.")));
-        QCOMPARE(about.findChild<LinkLabel*>("fullBrandOfferLink")->text(), QStringLiteral("Click here for more details."));
         QVERIFY(about.findChild<LinkLabel*>("homePageLink")->text().contains(WebAddress::siteDisplay()));
-        QCOMPARE(about.findChild<QPushButton*>("okButton")->text(), QStringLiteral("OK"));
     }
 
     void aboutBox_links_data()
@@ -70,7 +68,7 @@ private slots:
         } else {
             clickOnTop(link);
         }
-        QCOMPARE(platform.openedUrls, QStringList{WebAddress::forPage(pageKey)});
+        QCOMPARE(platform.openedUrls, QStringList{pageAddress(pageKey)});
         QVERIFY(about.isVisible());  // the box stays open
     }
 
