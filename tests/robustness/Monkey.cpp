@@ -31,11 +31,6 @@ namespace {
 // The names of the program's windows.
 const char* const OurWindows[] = {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"};
 
-const QStringList MonthNames = {QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-                                QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-                                QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-                                QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
-
 constexpr int ModalStepLimit = 200;  // a modal dialog open for longer is closed
 constexpr int PopupStepLimit = 25;   // likewise a menu or a list that stays open
 constexpr int MaxDepth = 4;          // nested event loops allowed before closing dialogs
