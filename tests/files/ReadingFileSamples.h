@@ -27,12 +27,12 @@ inline QStringList fields(const BirthData& entries)
     return {entries.name, entries.sex, QString::number(entries.day), entries.month, QString::number(entries.year)};
 }
 
-// Plain ASCII as the file keeps it: each code plus the offset.
+// Plain ASCII as the file keeps it: each code plus 60, whatever the code's constant says.
 inline QByteArray scrambledAscii(const char* plain)
 {
     QByteArray bytes;
     for (const char* p = plain; *p; ++p)
-        bytes += char(*p + ScrambleOffset);
+        bytes += char(*p + 60);
     return bytes;
 }
 
