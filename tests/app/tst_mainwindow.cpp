@@ -33,9 +33,6 @@ namespace {
 enum Sex { NoSex, Male, Female };
 enum class Trigger { Button, Menu };
 
-const QStringList Months = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
-
 struct Session
 {
     FakePlatform platform;
@@ -146,7 +143,7 @@ private slots:
                 texts << list->itemText(i);
             return texts;
         };
-        QCOMPARE(items(month), Months);
+        QCOMPARE(items(month), MonthNames);
         QStringList days;
         for (int d = 1; d <= 31; ++d)
             days << QString::number(d);
@@ -350,7 +347,7 @@ private slots:
         s.app.birthData() = person(QStringLiteral("Earlier"), QStringLiteral("Male"), 9, QStringLiteral("May"), 1950);
         s.enter(typed, sex, month, day, year);
         s.calculate(trigger);
-        const BirthData expected = person(storedName, storedSex, day, Months.at(month), year);
+        const BirthData expected = person(storedName, storedSex, day, MonthNames.at(month), year);
         compareBirthData(s.app.birthData(), expected);
         verifyOnlyResultWindow(s);
     }

@@ -910,7 +910,7 @@ void Monkey::checkInvariants()
         const bool set = !data.name.isEmpty() || !data.sex.isEmpty() || !data.month.isEmpty() || data.year != 0
                          || data.day != 0;
         if (set) {
-            const int month = int(MonthNames.indexOf(data.month));
+            const int month = int(GuiTest::MonthNames.indexOf(data.month));
             const bool leap = data.year % 4 == 0;
             const int lastDay = month == 1 ? (leap ? 29 : 28) : (month == 3 || month == 5 || month == 8 || month == 10) ? 30 : 31;
             QStringList problems;

@@ -145,7 +145,7 @@ BirthData MonkeyPlatform::randomBirthData(bool valid)
         data.name = chance(0.5) ? QString() : QStringLiteral("   ");
     data.sex = valid || chance(0.5) ? QString::fromLatin1(chance(0.5) ? "Male" : "Female")
                                     : QString::fromLatin1(chance(0.5) ? "male" : "FEMALE");
-    data.month = MonthNames.at(below(12));
+    data.month = GuiTest::MonthNames.at(below(12));
     if (!valid && chance(0.3))
         data.month = chance(0.5) ? data.month.toLower() : QStringLiteral("Smarch");
     data.day = qint16(valid ? 1 + below(28) : below(40) - 4);

@@ -2,11 +2,11 @@
 
 #include "engine/BirthData.h"
 #include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
 
 #include <QByteArray>
 #include <QMap>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <random>
@@ -102,12 +102,6 @@ private:
     int m_garbage = 0;
     QList<FileAnswer> m_answers;
 };
-
-// The months as the birth data stores them.
-inline const QStringList MonthNames = {QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-                                       QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-                                       QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-                                       QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
 
 bool operator==(const BirthData& a, const BirthData& b);
 QString describe(const BirthData& data);

@@ -85,6 +85,12 @@ inline void addSharedMenuLinkRows()
                                << "donate";
 }
 
+// The months as the month list shows them in English and the birth data stores them.
+inline const QStringList MonthNames = {QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
+                                       QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
+                                       QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
+                                       QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
+
 // Birth data with every field filled in.
 inline BirthData person(const QString& name, const QString& sex, int day, const QString& month, int year)
 {
