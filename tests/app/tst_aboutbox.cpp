@@ -30,16 +30,13 @@ private slots:
         Application app(platform);
         AboutBox about(app, nullptr);
         about.show();
-        QCOMPARE(about.windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         QVERIFY(about.isModal());
         QCOMPARE(about.findChild<QLabel*>("captionLabel")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         QVERIFY(about.findChild<QLabel*>("descriptionLabel")->text().startsWith(
             QLatin1String("Zarvo Tibetan Astrology is an advanced yet easy-to-use software which determines your "
                           "Tibetan zodiac sign from your date of birth.")));
         QVERIFY(about.findChild<QLabel*>("businessLabel")->text().startsWith(QLatin1String("Home Business Opportunity.")));
-        QCOMPARE(about.findChild<LinkLabel*>("fullBrandOfferLink")->text(), QStringLiteral("Click here for more details."));
         QVERIFY(about.findChild<LinkLabel*>("homePageLink")->text().contains(WebAddress::siteDisplay()));
-        QCOMPARE(about.findChild<QPushButton*>("okButton")->text(), QStringLiteral("OK"));
     }
 
     void aboutBox_links_data()

@@ -1,10 +1,4 @@
-#include "app/AboutBox.h"
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "support/SupportScreen.h"
-#include "testlib/FakePlatform.h"
-#include "ui/ReportWindow.h"
-#include "ui/ResultWindow.h"
+#include "testlib/OpenWindows.h"
 #include "widgets/LinkLabel.h"
 
 #include <QAbstractButton>
@@ -28,43 +22,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <memory>
-
 namespace {
-
-// The program's five windows, open on a reading.
-struct OpenWindows
-{
-    FakePlatform platform;
-    Application app{platform};
-    std::unique_ptr<ReportWindow> report;
-    std::unique_ptr<AboutBox> about;
-
-    OpenWindows()
-    {
-        app.birthData().name = QStringLiteral("Anna");
-        app.birthData().sex = QStringLiteral("Female");
-        app.birthData().month = QStringLiteral("March");
-        app.birthData().day = 7;
-        app.birthData().year = 1984;
-        app.showMainWindow();
-        app.showResultWindow();
-        report = std::make_unique<ReportWindow>(app, app.resultWindow());
-        about = std::make_unique<AboutBox>(app, app.mainWindow());
-        app.hideSupportScreen();
-    }
-
-    QWidget* window(const QString& name)
-    {
-        for (QWidget* w : {static_cast<QWidget*>(app.mainWindow()), static_cast<QWidget*>(app.resultWindow()),
-                           static_cast<QWidget*>(report.get()), static_cast<QWidget*>(about.get()),
-                           static_cast<QWidget*>(app.supportScreen())}) {
-            if (w && w->objectName() == name)
-                return w;
-        }
-        return nullptr;
-    }
-};
 
 // What a control of each kind is called and what screen readers are told it is. Its
 // name is in lower camel case and ends in the word for its kind ("nameEdit").
@@ -218,10 +176,11 @@ class TestAccessibility : public QObject
 private slots:
     void everyControlIsNamed()
     {
-        OpenWindows windows;
+        GuiTest::OpenWindows windows;
         for (const char* name : {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"}) {
             QWidget* window = windows.window(QLatin1String(name));
-            QVERIFY2(window, name);
+            // The task bar and screen readers name every window by the program's caption.
+            QCOMPARE(window->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
             QCOMPARE(unnamed(window), QStringList());
         }
     }
@@ -231,10 +190,9 @@ private slots:
     // readers announce is the one of that kind.
     void everyControlIsNamedForItsRole()
     {
-        OpenWindows windows;
+        GuiTest::OpenWindows windows;
         for (const char* name : {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"}) {
             QWidget* window = windows.window(QLatin1String(name));
-            QVERIFY2(window, name);
             const QStringList wrong = misnamed(window);
             QVERIFY2(wrong.isEmpty(), qPrintable(QLatin1String(name) + QStringLiteral(": ") + wrong.join(QStringLiteral("; "))));
         }

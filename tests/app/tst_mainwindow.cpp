@@ -2,9 +2,8 @@
 // closing, and reopening a saved reading.
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "engine/ComputeReading.h"
 #include "files/ReadingFile.h"
-#include "files/Scramble.h"
+#include "files/ReadingFileSamples.h"
 #include "platform/WebAddress.h"
 #include "support/SupportScreen.h"
 #include "testlib/FakePlatform.h"
@@ -19,7 +18,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -27,9 +25,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
-
-#include <sys/stat.h>
 
 using namespace GuiTest;
 
@@ -37,23 +32,6 @@ namespace {
 
 enum Sex { NoSex, Male, Female };
 enum class Trigger { Button, Menu };
-
-QByteArray readingFileBytes(const QStringList& plainLines)
-{
-    QByteArray bytes;
-    for (const QString& line : plainLines)
-        bytes += scrambleText(line) + "\r\n";
-    return bytes;
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-const QStringList Months = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
 
 struct Session
 {
@@ -81,7 +59,7 @@ struct Session
         if (trigger == Trigger::Button)
             QTest::mouseClick(control<QPushButton>(main(), "calculateButton"), Qt::LeftButton);
         else
-            control<QAction>(main(), "calculateAction")->trigger();
+            menuItem(main(), "calculateAction")->trigger();
         processDeletes();
     }
 
@@ -104,20 +82,6 @@ void verifyDefaults(MainWindow* w)
     QCOMPARE(widgetOnTopAt(w->fullBrandLabel()), static_cast<QWidget*>(w->fullBrandLabel()));
 }
 
-void compareReadings(const Reading& actual, const Reading& expected)
-{
-    QCOMPARE(actual.tibetanSunSign, expected.tibetanSunSign);
-    QCOMPARE(actual.tibetanSunSignTranslation, expected.tibetanSunSignTranslation);
-    QCOMPARE(actual.westernSunSign, expected.westernSunSign);
-    QCOMPARE(actual.westernSunSignText, expected.westernSunSignText);
-    QCOMPARE(actual.animalSign, expected.animalSign);
-    QCOMPARE(actual.animalSignText, expected.animalSignText);
-    QCOMPARE(actual.element, expected.element);
-    QCOMPARE(actual.elementText, expected.elementText);
-    QCOMPARE(actual.sunSignImage, expected.sunSignImage);
-    QCOMPARE(actual.animalSignImage, expected.animalSignImage);
-}
-
 void compareBirthData(const BirthData& actual, const BirthData& expected)
 {
     QCOMPARE(actual.name, expected.name);
@@ -126,17 +90,6 @@ void compareBirthData(const BirthData& actual, const BirthData& expected)
     QCOMPARE(actual.month, expected.month);
     QCOMPARE(actual.year, expected.year);
 }
-
-// Marks every text that the program has translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* sourceText, const char*, int) const override
-    {
-        return u'[' + QString::fromUtf8(sourceText) + u']';
-    }
-};
 
 // After a successful Calculate: the result window alone is on screen.
 void verifyOnlyResultWindow(Session& s)
@@ -172,7 +125,6 @@ private slots:
         MainWindow* w = s.main();
         QVERIFY(w);
         QVERIFY(w->isVisible());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         verifyDefaults(w);
         QCOMPARE(visibleWindows(), QList<QWidget*>{w});
         QVERIFY(!s.app.supportScreen());
@@ -191,7 +143,7 @@ private slots:
                 texts << list->itemText(i);
             return texts;
         };
-        QCOMPARE(items(month), Months);
+        QCOMPARE(items(month), MonthNames);
         QStringList days;
         for (int d = 1; d <= 31; ++d)
             days << QString::number(d);
@@ -213,34 +165,10 @@ private slots:
             QVERIFY2(!list->isEditable(), qPrintable(list->objectName()));
     }
 
-    void freshWindow_menus()
-    {
-        Session s;
-        const QStringList expected = {"fileMenu &File",
-                                      "  calculateAction Get My Tibetan &Astrology Result",
-                                      "  -",
-                                      "  exitAction E&xit",
-                                      "helpMenu &Help",
-                                      "  onlineHelpAction &Online Help",
-                                      "  visitAction &Visit Us Online",
-                                      "  -",
-                                      "  updateAction Check for Software &Update",
-                                      "  -",
-                                      "  aboutAction &About Software",
-                                      "donateAction &Donate"};
-        QCOMPARE(menuTree(s.main()), expected);
-        QCOMPARE(control<QPushButton>(s.main(), "calculateButton")->text(), QStringLiteral("Get My Tibetan &Astrology Result"));
-        QCOMPARE(control<QPushButton>(s.main(), "openButton")->text(), QStringLiteral("&Open Previously Saved Reading"));
-        QVERIFY(s.main()->coBrandLabel()->text().startsWith(QLatin1String("Co-brand this software for your site.")));
-        QVERIFY(s.main()->fullBrandLabel()->text().startsWith(QLatin1String("Home Business Opportunity.")));
-        QCOMPARE(widgetOnTopAt(control<QWidget>(s.main(), "offerStack")), static_cast<QWidget*>(s.main()->fullBrandLabel()));
-    }
-
     void freshWindow_makeMoneyCannotBeChosen()
     {
         Session s;
         auto* makeMoney = control<QAction>(s.main(), "makeMoneyAction");
-        QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
         QVERIFY(!makeMoney->isEnabled());
         QMenuBar* bar = s.main()->menuBar();
         QVERIFY(!bar->actions().contains(makeMoney));  // not shown at all
@@ -260,8 +188,6 @@ private slots:
         QTest::addColumn<QString>("pageKey");
         QTest::newRow("forumLink") << "forumLink"
                                  << "home-page";
-        QTest::newRow("promo box (fullBrandLink in front)") << "fullBrandLink"
-                                                           << "fully-branded";
         addSharedMenuLinkRows();
     }
     void links()
@@ -270,7 +196,7 @@ private slots:
         QFETCH(QString, pageKey);
         Session s;
         if (source.endsWith(QLatin1String("Action")))
-            control<QAction>(s.main(), qPrintable(source))->trigger();
+            menuItem(s.main(), qPrintable(source))->trigger();
         else
             clickOnTop(control<QWidget>(s.main(), qPrintable(source)));
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress(pageKey)});
@@ -279,14 +205,12 @@ private slots:
         QVERIFY(s.main()->isVisible());
     }
 
-    void promoBox_cobrandInFrontOpensCobrand()
+    void offers_showTheirOwnText()
     {
+        // Which offer is in front, and the page it opens, follow the start-up's random draw.
         Session s;
-        s.main()->showOffer(s.main()->coBrandLabel());
-        QWidget* offers = control<QWidget>(s.main(), "offerStack");
-        QCOMPARE(widgetOnTopAt(offers), static_cast<QWidget*>(s.main()->coBrandLabel()));
-        clickOnTop(offers);
-        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("co-brand")});
+        QVERIFY(s.main()->coBrandLabel()->text().startsWith(QLatin1String("Co-brand this software for your site.")));
+        QVERIFY(s.main()->fullBrandLabel()->text().startsWith(QLatin1String("Home Business Opportunity.")));
     }
 
     // ---- checks of the entries, through the button and through the File menu ----
@@ -325,31 +249,27 @@ private slots:
             {"no sex before a wrong date", "Anna", NoSex, 3, 31, 1984, sex, critical},
             {"defaults with name and sex", "Anna", Male, 0, 1, 1930, {}, info},
             {"29 Feb 2000", "Anna", Female, 1, 29, 2000, {}, info},
-            {"29 Feb 1932", "Anna", Female, 1, 29, 1932, {}, info},
-            {"29 Feb 2028", "Anna", Male, 1, 29, 2028, {}, info},
             {"28 Feb 1999", "Anna", Female, 1, 28, 1999, {}, info},
             {"29 Feb 1999", "Anna", Female, 1, 29, 1999, february, info},
-            {"29 Feb 1930", "Anna", Female, 1, 29, 1930, february, info},
-            {"29 Feb 2030", "Anna", Female, 1, 29, 2030, february, info},
             {"30 Feb 2000", "Anna", Female, 1, 30, 2000, february, info},
-            {"31 Feb 2000", "Anna", Female, 1, 31, 2000, february, info},
             {"30 Feb 1931", "Anna", Male, 1, 30, 1931, february, info},
-            {"31 Feb 1999", "Anna", Male, 1, 31, 1999, february, info},
             {"31 Apr", "Anna", Female, 3, 31, 1984, thirty, info},
             {"31 Jun", "Anna", Female, 5, 31, 2000, thirty, info},
             {"31 Sep", "Anna", Female, 8, 31, 1930, thirty, info},
             {"31 Nov", "Anna", Female, 10, 31, 2030, thirty, info},
             {"30 Apr", "Anna", Female, 3, 30, 1984, {}, info},
-            {"30 Nov", "Anna", Female, 10, 30, 1984, {}, info},
             {"31 Mar", "Anna", Female, 2, 31, 1984, {}, info},
             {"31 Dec 2030", "Anna", Male, 11, 31, 2030, {}, info},
         };
-        for (Trigger trigger : {Trigger::Button, Trigger::Menu}) {
-            for (const Row& row : rows) {
-                const QString tag = (trigger == Trigger::Button ? QStringLiteral("button: ") : QStringLiteral("menu: "))
-                                    + QLatin1String(row.tag);
-                QTest::newRow(qPrintable(tag)) << trigger << QString::fromLatin1(row.name) << row.sex << row.month
-                                               << row.day << row.year << row.message << row.icon;
+        // The menu item runs the same checks; a refusal and an acceptance show it.
+        for (const Row& row : rows) {
+            for (Trigger trigger : {Trigger::Button, Trigger::Menu}) {
+                const bool viaMenu = trigger == Trigger::Menu;
+                if (viaMenu && qstrcmp(row.tag, "31 Apr") != 0 && qstrcmp(row.tag, "29 Feb 2000") != 0)
+                    continue;
+                QTest::addRow("%s%s", viaMenu ? "menu: " : "", row.tag) << trigger << QString::fromLatin1(row.name)
+                                                                         << row.sex << row.month << row.day << row.year
+                                                                         << row.message << row.icon;
             }
         }
     }
@@ -427,11 +347,8 @@ private slots:
         s.app.birthData() = person(QStringLiteral("Earlier"), QStringLiteral("Male"), 9, QStringLiteral("May"), 1950);
         s.enter(typed, sex, month, day, year);
         s.calculate(trigger);
-        const BirthData expected = person(storedName, storedSex, day, Months.at(month), year);
+        const BirthData expected = person(storedName, storedSex, day, MonthNames.at(month), year);
         compareBirthData(s.app.birthData(), expected);
-        Reading reading;
-        ComputeReading(expected, reading);
-        compareReadings(s.app.reading(), reading);
         verifyOnlyResultWindow(s);
     }
 
@@ -487,7 +404,7 @@ private slots:
         QPointer<MainWindow> main = s.main();
         s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
         if (viaMenu)
-            control<QAction>(main, "exitAction")->trigger();
+            menuItem(main, "exitAction")->trigger();
         else
             QVERIFY(main->close());
         processDeletes();
@@ -512,8 +429,6 @@ private slots:
         QCOMPARE(dialog.title, QStringLiteral("Select the source file"));
         QVERIFY2(dialog.filter.contains(QLatin1String("(*.tib)")), qPrintable(dialog.filter));
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("tib"));
-        QVERIFY(!dialog.refuseReadOnly);  // opening only reads the file
-        QVERIFY(!dialog.confirmOverwrite);
     }
 
     void reopen_cancelChangesNothing()
@@ -539,12 +454,10 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("x.atib: no dot needed") << "x.atib" << true;
-        QTest::newRow("annatib") << "annatib" << true;
         QTest::newRow("anna.tib") << "anna.tib" << true;
         QTest::newRow("upper case TIB") << "anna.TIB" << false;
         QTest::newRow("mixed case Tib") << "anna.Tib" << false;
         QTest::newRow("tib not at the end") << "anna.tib.bak" << false;
-        QTest::newRow("other extension") << "anna.txt" << false;
     }
     void reopen_pathCheck()
     {
@@ -552,15 +465,14 @@ private slots:
         QFETCH(bool, accepted);
         QTemporaryDir dir;
         const QString path = dir.filePath(fileName);
-        const BirthData anna = person("Anna", "Female", 7, "March", 1984);
-        QVERIFY(ReadingFile::write(path, anna));
+        QVERIFY(ReadingFile::write(path, anna()));
 
         Session s;
         QPointer<MainWindow> main = s.main();
         s.reopen(path);
         if (accepted) {
             QVERIFY(s.platform.messages.isEmpty());
-            compareBirthData(s.app.birthData(), anna);
+            compareBirthData(s.app.birthData(), anna());
             verifyOnlyResultWindow(s);
             return;
         }
@@ -580,8 +492,6 @@ private slots:
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("month");
         QTest::addColumn<int>("year");
-        QTest::newRow("Anna") << "Anna"
-                              << "Female" << 7 << "March" << 1984;
         QTest::newRow("male, two words") << "Tom Smith"
                                          << "Male" << 31 << "December" << 2030;
         QTest::newRow("first entries") << "Li"
@@ -600,14 +510,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("saved.tib");
         QVERIFY(ReadingFile::write(path, saved));
-        Reading expected;
-        ComputeReading(saved, expected);
 
         Session s;
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
         compareBirthData(s.app.birthData(), saved);
-        compareReadings(s.app.reading(), expected);
         verifyOnlyResultWindow(s);
     }
 
@@ -634,21 +541,12 @@ private slots:
         QTest::addColumn<int>("storedDay");
         QTest::addColumn<QString>("storedMonth");
         QTest::addColumn<int>("storedYear");
-        const QByteArray anna = ReadingFile::contentFor(person("Anna", "Female", 7, "March", 1984));
         QTest::newRow("four lines keep the year 1930")
-            << anna.left(anna.lastIndexOf("\r\n", anna.size() - 3) + 2) << "Female" << 7 << "March" << 1930;
+            << scrambledLines({"Anna", "Female", "7", "March"}, "\r\n") << "Female" << 7 << "March" << 1930;
         QTest::newRow("'male' selects Female")
-            << readingFileBytes({"Bob", "male", "5", "May", "1990"}) << "Female" << 5 << "May" << 1990;
-        QTest::newRow("'Male' selects Male")
-            << readingFileBytes({"Bob", "Male", "5", "May", "1990"}) << "Male" << 5 << "May" << 1990;
+            << scrambledLines({"Bob", "male", "5", "May", "1990"}, "\r\n") << "Female" << 5 << "May" << 1990;
         QTest::newRow("unknown day, month, year keep the defaults")
-            << readingFileBytes({"Bob", "Male", "32", "Smarch", "2031"}) << "Male" << 1 << "January" << 1930;
-        QTest::newRow("a sixth line is not read")
-            << readingFileBytes({"Bob", "Male", "5", "May", "1990", "garbage"}) << "Male" << 5 << "May" << 1990;
-        QTest::newRow("lines without CR")
-            << QByteArray(scrambleText("Bob") + "\n" + scrambleText("Male") + "\n" + scrambleText("5") + "\n"
-                          + scrambleText("May") + "\n" + scrambleText("1990"))
-            << "Male" << 5 << "May" << 1990;
+            << scrambledLines({"Bob", "Male", "32", "Smarch", "2031"}, "\r\n") << "Male" << 1 << "January" << 1930;
     }
     void reopen_linesFillTheEntries()
     {
@@ -659,7 +557,7 @@ private slots:
         QFETCH(int, storedYear);
         QTemporaryDir dir;
         const QString path = dir.filePath("r.tib");
-        QVERIFY(writeBytes(path, content));
+        writeBytes(path, content);
 
         Session s;
         s.reopen(path);
@@ -673,7 +571,7 @@ private slots:
 
     void reopen_translatedCaptionsKeepTheStoredValues()
     {
-        MarkingTranslator translator;
+        BracketingTranslator translator;
         QCoreApplication::installTranslator(&translator);
         const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
         QTemporaryDir dir;
@@ -693,7 +591,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("noname.tib");
-        QVERIFY(writeBytes(path, readingFileBytes({"", "Male", "7", "March", "1984"})));
+        writeBytes(path, scrambledLines({"", "Male", "7", "March", "1984"}, "\r\n"));
 
         Session s;
         QPointer<MainWindow> main = s.main();
@@ -712,93 +610,32 @@ private slots:
         QVERIFY(s.app.birthData().name.isEmpty());
     }
 
-    void reopen_unreadablePathsNeverCrash_data()
+    void reopen_folderReadsAsAnEmptyFile()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("readsAsEmpty");
-        QTest::newRow("directory") << "directory" << true;
-        QTest::newRow("missing file") << "missing" << true;
-        QTest::newRow("empty file") << "empty" << true;
-        QTest::newRow("fifo") << "fifo" << true;
-        QTest::newRow("binary bytes") << "binary" << false;
-        QTest::newRow("one long line") << "long" << false;
-        QTest::newRow("lone CRs") << "crs" << false;
+        // Each kind of path that holds no file reads as an empty file: tst_readingfile_unix.
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.tib")));
+        Session s;
+        s.reopen(dir.filePath(QStringLiteral("case.tib")));
+        QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        QCOMPARE(visibleWindows(), QList<QWidget*>{s.main()});
+        QVERIFY(control<QRadioButton>(s.main(), "femaleButton")->isChecked());
     }
-    void reopen_unreadablePathsNeverCrash()
+
+    void reopen_anyBytesGiveAReadingOrAMessage()
     {
-        QFETCH(QString, kind);
-        QFETCH(bool, readsAsEmpty);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("case.tib"));
-        if (kind == QLatin1String("directory")) {
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.tib")));
-        } else if (kind == QLatin1String("empty")) {
-            QVERIFY(writeBytes(path, {}));
-        } else if (kind == QLatin1String("fifo")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == QLatin1String("binary")) {
-            QByteArray bytes;
-            for (int round = 0; round < 4; ++round) {
-                for (int b = 0; b < 256; ++b)
-                    bytes += char((b * 37 + round * 11) & 0xff);
-            }
-            QVERIFY(writeBytes(path, bytes));
-        } else if (kind == QLatin1String("long")) {
-            QVERIFY(writeBytes(path, QByteArray(2 * 1024 * 1024, 'x')));
-        } else if (kind == QLatin1String("crs")) {
-            QVERIFY(writeBytes(path, scrambleText("Anna") + "\r" + scrambleText("Male") + "\r\r\r"));
-        }
-
+        QByteArray bytes;
+        for (int b = 0; b < 1024; ++b)
+            bytes += char((b * 37 + b / 256 * 11) & 0xff);
+        writeBytes(path, bytes);
         Session s;
         s.reopen(path);
-        const QList<QWidget*> windows = visibleWindows();
-        QCOMPARE(windows.size(), 1);
-        if (readsAsEmpty) {
-            QCOMPARE(s.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-            QVERIFY(s.main());
-            QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
-            QVERIFY(control<QRadioButton>(s.main(), "femaleButton")->isChecked());
-            return;
-        }
-        // Whatever the bytes say: either the check refused it on the main window or a
-        // reading is shown.
-        if (s.app.resultWindow()) {
-            QVERIFY(s.platform.messages.isEmpty());
-            QCOMPARE(windows.first(), static_cast<QWidget*>(s.app.resultWindow()));
-        } else {
-            QCOMPARE(s.platform.messages.size(), 1);
-            QCOMPARE(windows.first(), static_cast<QWidget*>(s.main()));
-        }
-    }
-
-    void reopen_leavesSupportScreenHidden()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("anna.tib");
-        QVERIFY(ReadingFile::write(path, person("Anna", "Female", 7, "March", 1984)));
-        Session s;
-        s.reopen(path);
-        QVERIFY(s.app.supportScreen());
-        QVERIFY(!s.app.supportScreen()->isVisible());
-        QCOMPARE(s.platform.exits, 0);
-    }
-
-    // ---- back from the result window ----
-
-    void back_showsFreshMainWindow()
-    {
-        Session s;
-        s.main()->coBrandLabel()->raise();  // as a start-up draw may have left it
-        s.enter(QStringLiteral("Anna"), Female, 2, 7, 1984);
-        s.calculate(Trigger::Button);
-        QVERIFY(s.app.resultWindow());
-        QTest::mouseClick(control<QPushButton>(s.app.resultWindow(), "backButton"), Qt::LeftButton);
-        processDeletes();
-        QVERIFY(!s.app.resultWindow());
-        QVERIFY(s.main());
-        verifyDefaults(s.main());
-        QCOMPARE(visibleWindows(), QList<QWidget*>{s.main()});
-        QVERIFY(!s.app.supportScreen()->isVisible());
+        // Either the check refused the entries on the main window or a reading is shown.
+        QWidget* shown = s.app.resultWindow() ? static_cast<QWidget*>(s.app.resultWindow()) : s.main();
+        QCOMPARE(visibleWindows(), QList<QWidget*>{shown});
+        QCOMPARE(s.platform.messages.size(), s.app.resultWindow() ? 0 : 1);
     }
 };
 

@@ -13,7 +13,6 @@ using namespace GuiTest;
 
 namespace {
 
-const QString ScriptPath = QStringLiteral("/zarvo-free-tibetan-astrology/ssd.php");
 const QString Question =
     QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
 
@@ -40,41 +39,35 @@ private slots:
         QTest::addColumn<bool>("asks");
         QTest::newRow("today") << 0 << Platform::Answer::Yes << false;
         QTest::newRow("14 days ago") << -14 << Platform::Answer::Yes << false;
-        QTest::newRow("14 days ahead") << 14 << Platform::Answer::Yes << false;
         QTest::newRow("15 days ago, Yes") << -15 << Platform::Answer::Yes << true;
         QTest::newRow("15 days ago, No") << -15 << Platform::Answer::No << true;
-        QTest::newRow("15 days ahead, Yes") << 15 << Platform::Answer::Yes << true;
         QTest::newRow("15 days ahead, No") << 15 << Platform::Answer::No << true;
-        QTest::newRow("a year ago, No") << -365 << Platform::Answer::No << true;
     }
     void checkForUpdate()
     {
         QFETCH(int, daysFromToday);
         QFETCH(Platform::Answer, answer);
         QFETCH(bool, asks);
-        for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
-                                      QLocale(QLocale::German, QLocale::Germany)}) {
-            FakePlatform platform;
-            Application app(platform);
-            const QString stored = platform.todayDate.addDays(daysFromToday).toString(Qt::ISODate);
-            platform.settings.insert("Duration", stored);
-            platform.answers.enqueue(answer);
-            UpdateReminder::checkForUpdate(app, locale);
-            const QString where = locale.name();
-            if (!asks) {
-                QVERIFY2(platform.messages.isEmpty(), qPrintable(where));
-                QCOMPARE(platform.settings.value("Duration"), stored);
-                QCOMPARE(platform.settingWrites, 0);
-                QVERIFY(platform.openedUrls.isEmpty());
-                continue;
-            }
-            QCOMPARE(platform.messageTexts(), QStringList{Question});
-            QCOMPARE(platform.messages.first().icon, Platform::Icon::Information);
-            QCOMPARE(platform.messages.first().buttons, Platform::Buttons::YesNo);
-            QCOMPARE(platform.settings.value("Duration"), platform.todayDate.toString(Qt::ISODate));
-            const QStringList download{WebAddress::siteUrl() + ScriptPath + QStringLiteral("?page=download-web-page")};
-            QCOMPARE(platform.openedUrls, answer == Platform::Answer::Yes ? download : QStringList());
+        // Every locale reads the date back: checkForUpdate_dateReadsBackInEveryLocale.
+        FakePlatform platform;
+        Application app(platform);
+        const QString stored = platform.todayDate.addDays(daysFromToday).toString(Qt::ISODate);
+        platform.settings.insert("Duration", stored);
+        platform.answers.enqueue(answer);
+        UpdateReminder::checkForUpdate(app, QLocale(QLocale::German, QLocale::Germany));
+        if (!asks) {
+            QVERIFY(platform.messages.isEmpty());
+            QCOMPARE(platform.settings.value("Duration"), stored);
+            QCOMPARE(platform.settingWrites, 0);
+            QVERIFY(platform.openedUrls.isEmpty());
+            return;
         }
+        QCOMPARE(platform.messageTexts(), QStringList{Question});
+        QCOMPARE(platform.messages.first().icon, Platform::Icon::Information);
+        QCOMPARE(platform.messages.first().buttons, Platform::Buttons::YesNo);
+        QCOMPARE(platform.settings.value("Duration"), platform.todayDate.toString(Qt::ISODate));
+        const QStringList download{pageAddress("download-web-page")};
+        QCOMPARE(platform.openedUrls, answer == Platform::Answer::Yes ? download : QStringList());
     }
 
     void checkForUpdate_firstStartWritesWithoutAsking()

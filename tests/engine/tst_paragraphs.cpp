@@ -102,10 +102,8 @@ private slots:
 
     void virgoEndsWithItsOneSentence()
     {
-        const QString b = Paragraphs::storedPart("western/virgo.b");
-        QVERIFY(b.startsWith(QStringLiteral("Virgos often lead a very happy")));
-        QCOMPARE(b.count(QRegularExpression(QStringLiteral("[.!?]"))), 1);
-        QVERIFY(Paragraphs::text("western/virgo").endsWith(b));
+        // Its opening, its place and its length: joinedEntries.
+        QCOMPARE(Paragraphs::storedPart("western/virgo.b").count(QRegularExpression(QStringLiteral("[.!?]"))), 1);
     }
 
     // Under German each paragraph comes from its own German file, one line of prose that

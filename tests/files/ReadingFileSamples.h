@@ -10,7 +10,7 @@
 #include <QTest>
 
 namespace {
-BirthData anna()
+inline BirthData anna()
 {
     BirthData data;
     data.name = QStringLiteral("Anna");
@@ -22,22 +22,22 @@ BirthData anna()
 }
 
 // The five entries as text, in the file's order.
-QStringList fields(const BirthData& entries)
+inline QStringList fields(const BirthData& entries)
 {
     return {entries.name, entries.sex, QString::number(entries.day), entries.month, QString::number(entries.year)};
 }
 
-// Plain ASCII as the file keeps it: each code plus the offset.
-QByteArray scrambledAscii(const char* plain)
+// Plain ASCII as the file keeps it: each code plus 60, whatever the code's constant says.
+inline QByteArray scrambledAscii(const char* plain)
 {
     QByteArray bytes;
     for (const char* p = plain; *p; ++p)
-        bytes += char(*p + ScrambleOffset);
+        bytes += char(*p + 60);
     return bytes;
 }
 
 // Plain ASCII lines as the file keeps them, each ended by lineEnd.
-QByteArray scrambledLines(std::initializer_list<const char*> lines, const char* lineEnd)
+inline QByteArray scrambledLines(std::initializer_list<const char*> lines, const char* lineEnd)
 {
     QByteArray bytes;
     for (const char* line : lines)
@@ -45,18 +45,18 @@ QByteArray scrambledLines(std::initializer_list<const char*> lines, const char* 
     return bytes;
 }
 
-QByteArray annaLines(const char* lineEnd)
+inline QByteArray annaLines(const char* lineEnd)
 {
     return scrambledLines({"Anna", "Female", "7", "March", "1984"}, lineEnd);
 }
 
-QByteArray fileContent(const QString& path)
+inline QByteArray fileContent(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes)
+inline void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));

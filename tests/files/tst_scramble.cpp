@@ -36,7 +36,7 @@ private slots:
         for (const char* text : plain) {
             QByteArray expected;
             for (const char* p = text; *p; ++p)
-                expected += char(*p + ScrambleOffset);
+                expected += char(*p + 60);
             QCOMPARE(scrambleText(QString::fromLatin1(text)), expected);
             QCOMPARE(unscrambleText(expected), QString::fromLatin1(text));
         }

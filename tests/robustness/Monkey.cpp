@@ -33,11 +33,6 @@ namespace {
 // The names of the program's windows.
 const char* const OurWindows[] = {"MainWindow", "ResultWindow", "ReportWindow", "AboutBox", "SupportScreen"};
 
-const QStringList MonthNames = {QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-                                QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-                                QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-                                QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
-
 constexpr int ModalStepLimit = 200;  // a modal dialog open for longer is closed
 constexpr int PopupStepLimit = 25;   // likewise a menu or a list that stays open
 constexpr int MaxDepth = 4;          // nested event loops allowed before closing dialogs
@@ -922,7 +917,7 @@ void Monkey::checkInvariants()
         const bool set = !data.name.isEmpty() || !data.sex.isEmpty() || !data.month.isEmpty() || data.year != 0
                          || data.day != 0;
         if (set) {
-            const int month = int(MonthNames.indexOf(data.month));
+            const int month = int(GuiTest::MonthNames.indexOf(data.month));
             const bool leap = data.year % 4 == 0;
             const int lastDay = month == 1 ? (leap ? 29 : 28) : (month == 3 || month == 5 || month == 8 || month == 10) ? 30 : 31;
             QStringList problems;

@@ -13,9 +13,6 @@
 
 namespace {
 
-const char* const Months[] = {"January", "February", "March",     "April",   "May",      "June",
-                              "July",    "August",   "September", "October", "November", "December"};
-
 // Weighted choice among (weight, value) pairs.
 template <typename T>
 T weighted(std::mt19937_64& rng, std::initializer_list<std::pair<int, T>> choices)
@@ -148,7 +145,7 @@ BirthData MonkeyPlatform::randomBirthData(bool valid)
         data.name = chance(0.5) ? QString() : QStringLiteral("   ");
     data.sex = valid || chance(0.5) ? QString::fromLatin1(chance(0.5) ? "Male" : "Female")
                                     : QString::fromLatin1(chance(0.5) ? "male" : "FEMALE");
-    data.month = QLatin1String(Months[below(12)]);
+    data.month = GuiTest::MonthNames.at(below(12));
     if (!valid && chance(0.3))
         data.month = chance(0.5) ? data.month.toLower() : QStringLiteral("Smarch");
     data.day = qint16(valid ? 1 + below(28) : below(40) - 4);

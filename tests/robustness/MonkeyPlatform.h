@@ -2,6 +2,7 @@
 
 #include "engine/BirthData.h"
 #include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
 
 #include <QByteArray>
 #include <QMap>

