@@ -67,8 +67,6 @@ const QHash<QString, ClassRule>& classRules()
         {QStringLiteral("sign"), font(9, true)},
         {QStringLiteral("large"), font(9, false)},
         {QStringLiteral("bold"), font(0, true)},
-        // A group box whose title is bold and whose contents are not (see applyLook).
-        {QStringLiteral("section"), font(0, true)},
         // Entry fields: the reading's paragraphs lie on the purple, the report on pink.
         {QStringLiteral("purpleField"),
          [](QWidget*, Change& change) {
@@ -98,32 +96,33 @@ const QHash<QString, ClassRule>& classRules()
 // Applies the classes of widget and its children; inside a section the text is regular.
 void applyClasses(QWidget* widget, bool inSection)
 {
+    const QStringList classes = widget->property("look").toString().split(u' ', Qt::SkipEmptyParts);
     Change change;
     // A font the control sets itself (a link is bold) stays; the classes add to it.
-    const bool ownFont = widget->testAttribute(Qt::WA_SetFont);
-    if (ownFont)
+    if (widget->testAttribute(Qt::WA_SetFont)) {
         change.font = widget->font();
-    else if (inSection) {
+    } else if (inSection) {
         change.font.setBold(false);
         change.fontChanged = true;
     }
-    const QStringList classes = widget->property("look").toString().split(u' ', Qt::SkipEmptyParts);
     for (const QString& name : classes) {
         const auto rule = classRules().constFind(name);
-        Q_ASSERT_X(rule != classRules().constEnd(), "Look::applyLook", qPrintable(name));
+        Q_ASSERT_X(rule != classRules().constEnd(), "Look::applyClasses", qPrintable(name));
         if (rule != classRules().constEnd())
             (*rule)(widget, change);
     }
     if (change.palette.resolveMask() != 0)
         widget->setPalette(change.palette);
-    if (change.fontChanged)
+    // Only a real change: a drop-down list told of one builds its list window at once.
+    if (change.fontChanged && change.font.resolve(widget->font()) != widget->font())
         widget->setFont(change.font);
     if (change.filled)
         widget->setAutoFillBackground(true);
-    const bool section = inSection || classes.contains(QStringLiteral("section"));
+
+    const bool section = inSection || widget->inherits("SectionBox");
     for (QObject* child : widget->children()) {
         if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow())
-            applyClasses(static_cast<QWidget*>(child), section && child != widget);
+            applyClasses(static_cast<QWidget*>(child), section);
     }
 }
 

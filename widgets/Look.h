@@ -8,7 +8,8 @@ class QWidget;
 
 // The look of every window, in one place: dark purple, light text, Verdana. A form
 // names the look of a control by classes in its dynamic property "look"
-// ("gold sign", "section cyan"); their colours and fonts are defined here.
+// ("gold sign", "cyan"); their colours and fonts are defined here. A SectionBox
+// (widgets/SectionBox.h) gives its title the bold of a section.
 namespace Look {
 
 inline const QColor Background{100, 0, 110};

@@ -1,0 +1,9 @@
+#include "widgets/SectionBox.h"
+
+SectionBox::SectionBox(QWidget* parent)
+    : QGroupBox(parent)
+{
+    QFont bold;
+    bold.setBold(true);
+    setFont(bold);
+}
