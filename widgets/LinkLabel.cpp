@@ -49,12 +49,6 @@ QAccessibleInterface* accessibleLinkFactory(const QString& className, QObject* o
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString& objectName, QWidget* parent)
-    : LinkLabel(parent)
-{
-    setObjectName(objectName);
-}
-
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {

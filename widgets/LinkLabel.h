@@ -10,7 +10,6 @@ class LinkLabel : public QLabel
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget* parent = nullptr);
-    explicit LinkLabel(const QString& objectName, QWidget* parent = nullptr);
 
 signals:
     void clicked();
