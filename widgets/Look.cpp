@@ -107,9 +107,10 @@ void applyClasses(QWidget* widget, bool inSection)
     }
     for (const QString& name : classes) {
         const auto rule = classRules().constFind(name);
-        Q_ASSERT_X(rule != classRules().constEnd(), "Look::applyClasses", qPrintable(name));
         if (rule != classRules().constEnd())
             (*rule)(widget, change);
+        else  // a misspelt class in a form: said, not silently dropped
+            qWarning("Look: %s names the unknown class \"%s\"", qPrintable(widget->objectName()), qPrintable(name));
     }
     if (change.palette.resolveMask() != 0)
         widget->setPalette(change.palette);
