@@ -1,14 +1,11 @@
 #include "app/Application.h"
 
-#include "app/AboutBox.h"
-#include "app/MainWindow.h"
 #include "platform/Platform.h"
-#include "platform/WebAddress.h"
-#include "support/SupportScreen.h"
+#include "ui/MainWindow.h"
 #include "ui/ResultWindow.h"
+#include "ui/SupportScreen.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QTimer>
 
 #include <utility>
@@ -44,23 +41,52 @@ void Application::showMainWindow()
 {
     if (m_quitting)
         return;
-    m_main = new MainWindow(*this);
-    m_main->show();
+    auto* window = new MainWindow(platform());
+    m_main = window;
+    QObject::connect(window, &MainWindow::birthEntered, window, [this, window](const BirthData& birthData) {
+        showResultWindow(birthData);
+        moveOn(window);
+    });
+    QObject::connect(window, &MainWindow::closing, window, [this] { workWindowClosing(); });
+    window->show();
 }
 
-void Application::showResultWindow()
+void Application::showResultWindow(const BirthData& birthData)
 {
     if (m_quitting)
         return;
-    m_result = new ResultWindow(*this);
-    m_result->show();
+    auto* window = new ResultWindow(platform(), birthData, m_lastReading);
+    m_result = window;
+    m_lastReading = window->reading();
+    QObject::connect(window, &ResultWindow::backRequested, window, [this, window] {
+        showMainWindow();
+        moveOn(window);
+    });
+    QObject::connect(window, &ResultWindow::closing, window, [this] { workWindowClosing(); });
+    window->show();
+}
+
+void Application::moveOn(QWidget* from)
+{
+    m_movingOn = true;
+    from->close();
+    m_movingOn = false;
+    hideSupportScreen();
+}
+
+void Application::workWindowClosing()
+{
+    if (!m_movingOn)
+        showSupportScreen();
 }
 
 SupportScreen* Application::ensureSupportScreen()
 {
     // Created on the first request to show or hide it, then kept for the whole run.
-    if (!m_support)
-        m_support = new SupportScreen(*this);
+    if (!m_support) {
+        m_support = new SupportScreen(platform());
+        QObject::connect(m_support, &SupportScreen::quitRequested, m_support, [this] { quitApplication(); });
+    }
     return m_support;
 }
 
@@ -78,27 +104,11 @@ void Application::hideSupportScreen()
     ensureSupportScreen()->hide();
 }
 
-void Application::showAbout(QWidget* parent)
-{
-    AboutBox about(*this, parent);
-    runDialog(about);
-}
-
-int Application::runDialog(QDialog& dialog)
-{
-    return m_counting.runDialog(dialog);
-}
-
-bool Application::dialogOpen() const
-{
-    return m_counting.dialogOpen();
-}
-
 void Application::openReadingFile(const QString& path)
 {
     if (m_quitting || path.isEmpty())
         return;
-    if (dialogOpen()) {
+    if (m_counting.dialogOpen()) {
         // The newest file wins; the dialog in front is where the user's eyes must go.
         m_pendingReading = path;
         if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -108,12 +118,12 @@ void Application::openReadingFile(const QString& path)
         return;
     }
     if (!m_main || !m_main->isVisible()) {
-        // As "Back" does: a fresh main window, without the support screen that the
-        // closing result window asks for.
+        // As "Back" does: a fresh main window, without the support screen.
         showMainWindow();
         if (m_result)
-            m_result->close();
-        hideSupportScreen();
+            moveOn(m_result);
+        else
+            hideSupportScreen();
     }
     QPointer<MainWindow> window = m_main;
     if (!window)
@@ -139,14 +149,9 @@ void Application::dialogsClosed()
     });
 }
 
-void Application::openWebPage(WebPage page)
-{
-    m_platform.openUrl(WebAddress::forPage(page));
-}
-
 void Application::quitApplication()
 {
-    if (m_quitting || dialogOpen())
+    if (m_quitting || m_counting.dialogOpen())
         return;
     // While quitting, the closing handlers' requests for the support screen are ignored,
     // so the work windows close without bringing it back.

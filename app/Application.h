@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/DialogCountingPlatform.h"
 #include "engine/BirthData.h"
 #include "engine/Reading.h"
-#include "platform/Navigator.h"
+#include "platform/DialogCountingPlatform.h"
 #include "platform/Platform.h"
 
 #include <QObject>
@@ -12,30 +11,28 @@
 class MainWindow;
 class SupportScreen;
 class ResultWindow;
+class QWidget;
 
-// Owns the one BirthData and one Reading of the run and moves the user between
-// windows; each work window is created afresh when shown and destroyed on close.
-class Application : public Navigator
+// Moves the user between the windows: each work window is created afresh when shown,
+// with what it shows, and destroyed on close. It keeps no birth of its own: the result
+// window holds the one it shows and hands it to the report, and neither "Back" nor the
+// support screen needs it. It keeps the last reading, since a reading keeps what the
+// one before found where its birth finds nothing.
+class Application
 {
 public:
     explicit Application(Platform& platform);
-    ~Application() override;
+    ~Application();
 
     // The platform as the windows see it: its dialogs and messages are counted.
-    Platform& platform() override { return m_counting; }
-    BirthData& birthData() override { return m_birthData; }
-    Reading& reading() override { return m_reading; }
+    Platform& platform() { return m_counting; }
 
-    void showMainWindow() override;
-    void showResultWindow() override;
-    void showSupportScreen() override;
-    void hideSupportScreen() override;
-    void showAbout(QWidget* parent) override;
-    int runDialog(QDialog& dialog) override;
-    bool dialogOpen() const override;
-    void openWebPage(WebPage page) override;
+    void showMainWindow();
+    void showResultWindow(const BirthData& birthData);
+    void showSupportScreen();
+    void hideSupportScreen();
     // Unloads every window, letting each run its own closing, then ends the process.
-    void quitApplication() override;
+    void quitApplication();
 
     // Opens a reading file named at start or handed over by a later start, through
     // the main window's reopening, and brings the window that results to the front.
@@ -50,18 +47,23 @@ public:
 
 private:
     SupportScreen* ensureSupportScreen();
+    // Closes the work window the user moves on from; that closing brings no support
+    // screen, and one on screen goes away.
+    void moveOn(QWidget* from);
+    // A work window is closing: when the user closed it, the support screen comes up.
+    void workWindowClosing();
 
     // Opens the reading file that waited for the dialogs to close.
     void dialogsClosed();
 
     Platform& m_platform;
     DialogCountingPlatform m_counting{m_platform, [this] { dialogsClosed(); }};
-    BirthData m_birthData;
-    Reading m_reading;
     QPointer<MainWindow> m_main;
     QPointer<ResultWindow> m_result;
     QPointer<SupportScreen> m_support;
+    Reading m_lastReading;
     bool m_quitting = false;
+    bool m_movingOn = false;
     QString m_pendingReading;
     QObject m_timerContext;  // ends the queued opening with the application
 };

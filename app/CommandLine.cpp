@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "platform/BuildSettings.h"
+#include "site/BuildSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

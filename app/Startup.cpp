@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
 #include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/SingleInstance.h"
+#include "ui/MainWindow.h"
+#include "platform/SingleInstance.h"
 #include "app/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "widgets/LinkLabel.h"
@@ -52,7 +52,7 @@ bool run(Application& application, SingleInstance& guard, const QString& reading
     // waits until that question has been answered.
     guard.listen([&application](const QString& path) { application.openReadingFile(path); });
     platform.seedRandom();
-    UpdateReminder::checkForUpdate(application);
+    UpdateReminder::checkForUpdate(platform);
     application.showMainWindow();
     if (MainWindow* window = application.mainWindow()) {
         showRandomPromotion(*window, platform.nextRandom());

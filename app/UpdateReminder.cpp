@@ -1,6 +1,6 @@
 #include "app/UpdateReminder.h"
 
-#include "platform/Navigator.h"
+#include "site/WebAddress.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
@@ -78,9 +78,8 @@ std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, c
     return parseShortDate(text, locale, today);
 }
 
-void checkForUpdate(Navigator& navigator, const QLocale& locale)
+void checkForUpdate(Platform& platform, const QLocale& locale)
 {
-    Platform& platform = navigator.platform();
     const QDate today = platform.today();
     const QString stored = platform.readSetting(QLatin1String(Key));
     if (stored.isEmpty()) {
@@ -101,7 +100,7 @@ void checkForUpdate(Navigator& navigator, const QLocale& locale)
         Platform::Icon::Information, Platform::Buttons::YesNo);
     platform.writeSetting(QLatin1String(Key), dateText(today));
     if (answer == Platform::Answer::Yes)
-        navigator.openWebPage(WebPage::Download);
+        platform.openUrl(WebAddress::forPage(WebPage::Download));
 }
 
 } // namespace UpdateReminder

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class Navigator;
+class Platform;
 
 // Reminds the user at most once in any 15 days that an update may exist.
 namespace UpdateReminder {
@@ -20,6 +20,6 @@ QString dateText(const QDate& date);
 // versions stored. A two-digit year is placed in the century nearest to today.
 std::optional<QDate> parseDateText(const QString& text, const QLocale& locale, const QDate& today);
 
-void checkForUpdate(Navigator& navigator, const QLocale& locale = QLocale::system());
+void checkForUpdate(Platform& platform, const QLocale& locale = QLocale::system());
 
 } // namespace UpdateReminder

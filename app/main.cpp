@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/SingleInstance.h"
+#include "platform/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
 #include "platform/ProcessSetup.h"

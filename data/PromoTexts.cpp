@@ -1,7 +1,7 @@
 #include "data/PromoTexts.h"
 
-#include "engine/Language.h"
-#include "platform/WebAddress.h"
+#include "text/Language.h"
+#include "site/WebAddress.h"
 
 #include <QFile>
 

@@ -3,11 +3,11 @@
 #include <QString>
 #include <QtGlobal>
 
-// The current person, written only by the Calculate action; one instance for the run.
+// One person's entries as the main window takes them and a reading file keeps them.
 struct BirthData
 {
     QString name;   // entered name without leading and trailing blanks
-    QString sex;    // "Male" or "Female"
+    QString sex;    // "Male" or "Female"; empty while neither is chosen
     qint16 year = 0;
     QString month;  // English month name, "January" to "December"
     qint16 day = 0;

@@ -5,8 +5,9 @@
 
 using namespace AstrologyTables;
 
-void ComputeReading(const BirthData& birthData, Reading& reading)
+Reading computeReading(const BirthData& birthData, const Reading& earlier)
 {
+    Reading reading = earlier;
     // The picture numbers describe this computation only.
     reading.sunSignImage = 0;
     reading.animalSignImage = 0;
@@ -33,7 +34,7 @@ void ComputeReading(const BirthData& birthData, Reading& reading)
     // Only the year number counts; outside the table the computation ends here.
     const QString cycleName = cycleNameOfYear(birthData.year);
     if (cycleName.isEmpty())
-        return;
+        return reading;
     const qsizetype dash = cycleName.indexOf(u'-');
     reading.element = cycleName.left(dash);
     reading.animalSign = cycleName.mid(dash + 1);
@@ -51,4 +52,5 @@ void ComputeReading(const BirthData& birthData, Reading& reading)
             break;
         }
     }
+    return reading;
 }

@@ -3,6 +3,7 @@
 #include "engine/BirthData.h"
 #include "engine/Reading.h"
 
-// Turns the birth data into the reading. Never fails and never shows anything;
-// a step that finds nothing leaves its fields as they were.
-void ComputeReading(const BirthData& birthData, Reading& reading);
+// The reading of the birth data. Never fails and never shows anything. A step that finds
+// nothing (a month name the tables do not hold, a year outside 1930..2030) keeps the
+// field of the earlier reading; the picture numbers describe this computation only.
+Reading computeReading(const BirthData& birthData, const Reading& earlier = {});

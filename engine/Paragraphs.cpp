@@ -1,6 +1,6 @@
 #include "engine/Paragraphs.h"
 
-#include "engine/Language.h"
+#include "text/Language.h"
 
 #include <QFile>
 #include <QHash>

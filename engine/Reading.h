@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The current reading; ComputeReading overwrites only the fields it finds,
-// so string fields may carry values from an earlier computation.
+// What computeReading finds for one birth.
 struct Reading
 {
     QString tibetanSunSign;

@@ -1,6 +1,6 @@
 #include "platform/CheckingFileDialog.h"
 
-#include "files/ReadingFile.h"
+#include "platform/ReadingFileAccess.h"
 #include "platform/MessageBox.h"
 
 #include <QCoreApplication>
@@ -71,8 +71,8 @@ bool CheckingFileDialog::refuse(const QFileInfo& file)
         why = QCoreApplication::translate("QtPlatform", "%1\nThis folder does not exist. Please choose another name.")
                   .arg(QDir::toNativeSeparators(file.absolutePath()));
     else if (m_refuseReadOnly
-             && ((file.exists() && file.isFile() && ReadingFile::isReadOnly(file.filePath()))
-                 || (saving && !file.exists() && ReadingFile::isReadOnly(file.absolutePath()))))
+             && ((file.exists() && file.isFile() && ReadingFileAccess::isReadOnly(file.filePath()))
+                 || (saving && !file.exists() && ReadingFileAccess::isReadOnly(file.absolutePath()))))
         why = QCoreApplication::translate("QtPlatform", "%1\nThis file is read-only. Please choose another name.")
                   .arg(file.fileName());
     if (why.isEmpty())

@@ -1,6 +1,6 @@
 #include "platform/DefaultPrinter.h"
 
-#include "platform/Captions.h"
+#include "site/Captions.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 
+class QDialog;
 class QTextDocument;
 class QWidget;
 
@@ -48,4 +49,11 @@ public:
     virtual void writeSetting(const QString& key, const QString& value) = 0;
     // Ends the process once the current event has been handled.
     virtual void exitProcess() = 0;
+
+    // Runs a window's own modal dialog (the report, the about box) to its end.
+    virtual int runDialog(QDialog& dialog);
+    // True while a dialog or message is up. A click that Qt delivers late (an access
+    // key's click comes from a timer) must then do nothing: closing a window inside its
+    // own dialog would delete the dialog under the running exec().
+    virtual bool dialogOpen() const { return false; }
 };

@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/Captions.h"
+#include "site/Captions.h"
 #include "platform/CheckingFileDialog.h"
 #include "platform/DefaultPrinter.h"
 #include "platform/MessageBox.h"

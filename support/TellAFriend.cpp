@@ -1,7 +1,7 @@
 #include "support/TellAFriend.h"
 
-#include "platform/BuildSettings.h"
-#include "platform/WebAddress.h"
+#include "site/BuildSettings.h"
+#include "site/WebAddress.h"
 
 #include <QUrl>
 

@@ -1,27 +1,31 @@
 #pragma once
 
+#include "engine/BirthData.h"
+#include "engine/Reading.h"
+
 #include <QDialog>
 #include <QScopedPointer>
 
 class GuardedTextEdit;
-class Navigator;
+class Platform;
 
 namespace Ui {
 class ReportWindow;
 }
 
-// The composed report with its Save and Print commands. Modal, rebuilt on each opening.
+// The composed report of one reading with its Save and Print commands. Modal, rebuilt
+// on each opening.
 class ReportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    ReportWindow(Navigator& navigator, QWidget* parent);
+    ReportWindow(Platform& platform, const BirthData& birthData, const Reading& reading, QWidget* parent);
     ~ReportWindow() override;
 
     GuardedTextEdit* report() const;
 
 private slots:
-    // Writes the reading file of the current birth data where the user chooses.
+    // Writes the reading file of the birth data where the user chooses.
     void saveReading();
     void printReport();
 
@@ -29,5 +33,7 @@ private:
     void showReport();
 
     const QScopedPointer<Ui::ReportWindow> m_ui;
-    Navigator& m_nav;
+    Platform& m_platform;
+    const BirthData m_birthData;
+    const Reading m_reading;
 };

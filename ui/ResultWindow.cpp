@@ -5,8 +5,6 @@
 #include "engine/AstrologyTables.h"
 #include "engine/ComputeReading.h"
 #include "engine/Losar.h"
-#include "platform/Captions.h"
-#include "platform/Navigator.h"
 #include "platform/Platform.h"
 #include "ui/ReportWindow.h"
 #include "ui/SharedMenus.h"
@@ -22,18 +20,16 @@
 
 using AstrologyTables::keysOf;
 
-ResultWindow::ResultWindow(Navigator& navigator)
+ResultWindow::ResultWindow(Platform& platform, const BirthData& birthData, const Reading& earlier)
     : m_ui(new Ui::ResultWindow)
-    , m_nav(navigator)
+    , m_platform(platform)
+    , m_birthData(birthData)
+    , m_reading(computeReading(birthData, earlier))
     , m_sunSignImages(new ImageList(QStringLiteral("imgTibetanSunSign"), keysOf(AstrologyTables::sunSigns), this))
     , m_animalImages(new ImageList(QStringLiteral("imgTibetanAnimalSign"), keysOf(AstrologyTables::animals), this))
 {
-    setWindowRole(QStringLiteral("ResultWindow"));  // lets desktop tools tell the windows apart
+    WindowParts::setUpForm(*m_ui, this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Captions::windowCaption());
-    Look::applyWindowLook(this);
-    m_ui->setupUi(this);
-    Look::applyClasses(this);
     WindowParts::fitButtonsToText(this);
 
     // One tab for each page, captioned with the page's title; the tab turns the page.
@@ -47,17 +43,17 @@ ResultWindow::ResultWindow(Navigator& navigator)
     m_ui->losarNoteLabel->hide();
 
     for (GuardedTextEdit* text : {m_ui->elementText, m_ui->animalText, m_ui->westernText})
-        connect(text, &GuardedTextEdit::clipboardClearRequested, this, [this] { m_nav.platform().clearClipboard(); });
+        connect(text, &GuardedTextEdit::clipboardClearRequested, this, [this] { m_platform.clearClipboard(); });
 
     connect(m_ui->saveButton, &QPushButton::clicked, this, &ResultWindow::openReport);
     connect(m_ui->backButton, &QPushButton::clicked, this, &ResultWindow::goBack);
     connect(m_ui->backAction, &QAction::triggered, this, &ResultWindow::goBack);
     connect(m_ui->exitAction, &QAction::triggered, this, &QWidget::close);
-    SharedMenus::addTo(this, m_nav);
+    SharedMenus::addTo(this, m_platform);
 
-    WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_nav);
-    WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_nav);
-    WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_nav);
+    WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_platform);
+    WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_platform);
+    WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_platform);
 
     // The pictures shown until a reading names its own.
     m_ui->sunSignPicture->setPicture(ImageList::pictureForKey(QStringLiteral("western/aquarius")));
@@ -71,8 +67,7 @@ ResultWindow::~ResultWindow() = default;
 
 void ResultWindow::showReading()
 {
-    Reading& reading = m_nav.reading();
-    ComputeReading(m_nav.birthData(), reading);
+    const Reading& reading = m_reading;
     // A picture number 0 leaves the design picture in place.
     if (reading.sunSignImage != 0) {
         m_ui->sunSignPicture->setPicture(m_sunSignImages->picture(reading.sunSignImage));
@@ -98,7 +93,7 @@ void ResultWindow::showReading()
 // Tibetan year the person was born in.
 void ResultWindow::showLosarNote()
 {
-    const std::optional<Losar::Note> note = Losar::noteFor(m_nav.birthData());
+    const std::optional<Losar::Note> note = Losar::noteFor(m_birthData);
     if (!note)
         return;
     // The date speaks the language of the window's texts, so a translation names its locale.
@@ -113,24 +108,22 @@ void ResultWindow::showLosarNote()
 
 void ResultWindow::openReport()
 {
-    if (m_nav.dialogOpen())
+    if (m_platform.dialogOpen())
         return;
-    ReportWindow report(m_nav, this);
-    m_nav.runDialog(report);
+    ReportWindow report(m_platform, m_birthData, m_reading, this);
+    m_platform.runDialog(report);
 }
 
 void ResultWindow::goBack()
 {
-    if (m_nav.dialogOpen())
+    if (m_platform.dialogOpen())
         return;
-    m_nav.showMainWindow();
-    close();
-    m_nav.hideSupportScreen();
+    emit backRequested();
 }
 
 void ResultWindow::closeEvent(QCloseEvent* event)
 {
     // Closing never is cancelled; the support screen takes over.
-    m_nav.showSupportScreen();
+    emit closing();
     event->accept();
 }

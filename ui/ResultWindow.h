@@ -1,31 +1,43 @@
 #pragma once
 
+#include "engine/BirthData.h"
+#include "engine/Reading.h"
+
 #include <QMainWindow>
 #include <QScopedPointer>
 
-
 class ImageList;
-class Navigator;
+class Platform;
 
 namespace Ui {
 class ResultWindow;
 }
 
-// The reading on three tabbed pages. Created for each reading
-// and destroyed when closed.
+// The reading of one birth on three tabbed pages. Created for each reading and
+// destroyed when closed.
 class ResultWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit ResultWindow(Navigator& navigator);
+    // The reading keeps the fields of the earlier one where this birth finds nothing.
+    ResultWindow(Platform& platform, const BirthData& birthData, const Reading& earlier = {});
     ~ResultWindow() override;
+
+    // The birth this window reads, as it was handed over.
+    const BirthData& birthData() const { return m_birthData; }
+    const Reading& reading() const { return m_reading; }
+
+signals:
+    // "Back": a fresh main window is wanted in this one's place.
+    void backRequested();
+    // The window is closing; the user closed it unless the application is moving on.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void openReport();
-    // Back to a fresh main window.
     void goBack();
 
 private:
@@ -34,7 +46,9 @@ private:
     void showLosarNote();
 
     const QScopedPointer<Ui::ResultWindow> m_ui;
-    Navigator& m_nav;
+    Platform& m_platform;
+    const BirthData m_birthData;
+    const Reading m_reading;
     ImageList* const m_sunSignImages;
     ImageList* const m_animalImages;
 };

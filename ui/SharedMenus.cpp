@@ -1,7 +1,9 @@
 #include "ui/SharedMenus.h"
 
-#include "platform/Navigator.h"
-#include "platform/WebPage.h"
+#include "platform/Platform.h"
+#include "site/WebPage.h"
+#include "ui/AboutBox.h"
+#include "ui/WindowParts.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -26,10 +28,11 @@ QAction* addItem(QWidget* menu, const char* name, const QString& text)
 
 } // namespace
 
-void SharedMenus::addTo(QMainWindow* window, Navigator& nav)
+void SharedMenus::addTo(QMainWindow* window, Platform& platform)
 {
-    auto openPage = [&nav, window](QAction* action, WebPage page) {
-        QObject::connect(action, &QAction::triggered, window, [&nav, page] { nav.openWebPage(page); });
+    auto openPage = [&platform, window](QAction* action, WebPage page) {
+        QObject::connect(action, &QAction::triggered, window,
+                         [&platform, page] { WindowParts::openPage(platform, page); });
     };
     QMenuBar* bar = window->menuBar();
     auto* help = new QMenu(tr("&Help"), bar);
@@ -41,7 +44,10 @@ void SharedMenus::addTo(QMainWindow* window, Navigator& nav)
     openPage(addItem(help, "updateAction", tr("Check for Software &Update")), WebPage::Download);
     help->addSeparator();
     QObject::connect(addItem(help, "aboutAction", tr("&About Software")), &QAction::triggered, window,
-                     [&nav, window] { nav.showAbout(window); });
+                     [&platform, window] {
+                         AboutBox about(platform, window);
+                         platform.runDialog(about);
+                     });
     openPage(addItem(bar, "donateAction", tr("&Donate")), WebPage::Donate);
 
     // Switched off for good and never shown: on the menu bar even a greyed item would

@@ -1,8 +1,8 @@
 #include "ui/WindowParts.h"
 
 #include "data/PromoTexts.h"
-#include "platform/Navigator.h"
-#include "platform/WebAddress.h"
+#include "platform/Platform.h"
+#include "site/WebAddress.h"
 #include "widgets/LinkLabel.h"
 
 #include <QCoreApplication>
@@ -10,11 +10,16 @@
 
 namespace WindowParts {
 
-void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& nav)
+void openPage(Platform& platform, WebPage page)
+{
+    platform.openUrl(WebAddress::forPage(page));
+}
+
+void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Platform& platform)
 {
     label->setText(PromoTexts::text(link.text));
     QObject::connect(label, &LinkLabel::clicked, label,
-                     [&nav, page = link.page] { nav.openWebPage(page); });
+                     [&platform, page = link.page] { openPage(platform, page); });
 }
 
 void fitButtonsToText(QWidget* window)
@@ -30,11 +35,11 @@ void fitButtonsToText(QWidget* window)
     }
 }
 
-void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav)
+void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Platform& platform)
 {
     visit->setText(visitCaption());
-    QObject::connect(visit, &LinkLabel::clicked, visit, [&nav] { nav.openWebPage(WebPage::Home); });
-    showPromoLink(forum, PromoTexts::ForumInvitation, nav);
+    QObject::connect(visit, &LinkLabel::clicked, visit, [&platform] { openPage(platform, WebPage::Home); });
+    showPromoLink(forum, PromoTexts::ForumInvitation, platform);
     // Their texts come from the build and the promotional texts, so they are centred here.
     for (LinkLabel* link : {visit, forum}) {
         link->adjustSize();

@@ -1,21 +1,41 @@
 #pragma once
 
 #include "data/PromoTexts.h"
+#include "site/Captions.h"
+#include "site/WebPage.h"
+#include "widgets/Look.h"
+
+#include <QWidget>
 
 class LinkLabel;
-class Navigator;
+class Platform;
 class QString;
-class QWidget;
 
-// What the main, result and report windows wire up the same way.
+// What the windows wire up the same way.
 namespace WindowParts {
 
+// Builds a window from its form: the look comes first, so that the controls inherit
+// the typeface and colours instead of being told of a change one by one; then the
+// form, its look classes, the window's role (its class name, which lets desktop tools
+// tell the windows apart) and its caption.
+template<class Form, class Window>
+void setUpForm(Form& form, Window* window)
+{
+    Look::applyWindowLook(window);
+    form.setupUi(window);
+    Look::applyClasses(window);
+    window->setWindowRole(window->objectName());
+    window->setWindowTitle(Captions::windowCaption());
+}
+
+// Opens one of the maker's pages in the browser.
+void openPage(Platform& platform, WebPage page);
 // Shows a promotional link's text on label, which then opens the link's page when clicked.
-void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Navigator& nav);
+void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Platform& platform);
 
 // The two links at the top of the result and report windows, each centred on its text where
 // the form puts it: the visit caption and the forum invitation, both to the home page.
-void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Navigator& nav);
+void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Platform& platform);
 // "Click Here To Visit <site> Now".
 QString visitCaption();
 // Widens each push button of window whose text (a translation, say) leaves less than a

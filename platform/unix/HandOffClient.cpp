@@ -1,6 +1,7 @@
 #include "platform/unix/HandOffClient.h"
 
 #include "platform/unix/HandOffMessage.h"
+#include "platform/unix/HandOffPaths.h"
 #include "platform/unix/PrivateFolder.h"
 
 #include <QDeadlineTimer>
@@ -30,9 +31,8 @@ bool waitFor(int socket, short events, const QDeadlineTimer& deadline)
 
 } // namespace
 
-HandOffClient::HandOffClient(const QString& folder, const QString& socketPath)
-    : m_folder(folder)
-    , m_socketPath(socketPath)
+HandOffClient::HandOffClient(const QString& lockFilePath)
+    : m_lockFilePath(lockFilePath)
 {
 }
 
@@ -41,10 +41,10 @@ int HandOffClient::connectBefore(const QDeadlineTimer& deadline) const
     // The copy that holds the lock may not be listening yet when it has just started,
     // as when a file manager starts the program for two files at once.
     for (;;) {
-        const PrivateFolder folder(m_folder, false);
+        const PrivateFolder folder(HandOffPaths::folder(m_lockFilePath), false);
         if (folder.isOpen()) {
             sockaddr_un address;
-            if (!folder.socketAddress(m_socketPath, address))
+            if (!folder.socketAddress(HandOffPaths::socket(m_lockFilePath), address))
                 return -1;
             const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
             if (socket < 0)

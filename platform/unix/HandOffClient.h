@@ -9,7 +9,8 @@ class QDeadlineTimer;
 class HandOffClient
 {
 public:
-    HandOffClient(const QString& folder, const QString& socketPath);
+    // Named after the lock file (HandOffPaths.h).
+    explicit HandOffClient(const QString& lockFilePath);
 
     // True once the running copy has taken the path.
     bool handOff(const QString& path, int timeoutMs) const;
@@ -18,6 +19,5 @@ private:
     // The connected socket, or -1 when the running copy could not be reached in time.
     int connectBefore(const QDeadlineTimer& deadline) const;
 
-    QString m_folder;
-    QString m_socketPath;
+    QString m_lockFilePath;
 };

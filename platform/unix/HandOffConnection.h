@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,6 +1,7 @@
 #include "platform/unix/HandOffServer.h"
 
 #include "platform/unix/HandOffConnection.h"
+#include "platform/unix/HandOffPaths.h"
 #include "platform/unix/PrivateFolder.h"
 
 #include <QFile>
@@ -24,8 +25,9 @@ constexpr int ListenPauseMs = 250;
 
 } // namespace
 
-HandOffServer::HandOffServer(SingleInstance::ReadingHandler handler)
+HandOffServer::HandOffServer(const QString& lockFilePath, SingleInstance::ReadingHandler handler)
     : m_handler(std::move(handler))
+    , m_lockFilePath(lockFilePath)
 {
 }
 
@@ -34,19 +36,19 @@ HandOffServer::~HandOffServer()
     m_listener.reset();
     if (m_listenFd >= 0) {
         ::close(m_listenFd);
-        ::unlink(QFile::encodeName(m_socketPath).constData());
+        ::unlink(QFile::encodeName(HandOffPaths::socket(m_lockFilePath)).constData());
     }
 }
 
-bool HandOffServer::listen(const QString& folder, const QString& socketPath)
+bool HandOffServer::listen()
 {
     if (m_listenFd >= 0)
         return false;
-    const PrivateFolder privateFolder(folder, true);
+    const PrivateFolder privateFolder(HandOffPaths::folder(m_lockFilePath), true);
     if (!privateFolder.isOpen())
         return false;
     sockaddr_un address;
-    if (!privateFolder.socketAddress(socketPath, address))
+    if (!privateFolder.socketAddress(HandOffPaths::socket(m_lockFilePath), address))
         return false;
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (socket < 0)
@@ -59,7 +61,6 @@ bool HandOffServer::listen(const QString& folder, const QString& socketPath)
         return false;
     }
     m_listenFd = socket;
-    m_socketPath = socketPath;
     m_listenNotifier = new QSocketNotifier(socket, QSocketNotifier::Read, m_listener.get());
     QObject::connect(m_listenNotifier, &QSocketNotifier::activated, m_listener.get(), [this] { acceptConnections(); });
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <QObject>
 #include <QString>
@@ -15,14 +15,15 @@ class QSocketNotifier;
 class HandOffServer
 {
 public:
-    explicit HandOffServer(SingleInstance::ReadingHandler handler);
+    // Named after the lock file (HandOffPaths.h).
+    HandOffServer(const QString& lockFilePath, SingleInstance::ReadingHandler handler);
     // Closes the socket and removes it from its folder.
     ~HandOffServer();
     HandOffServer(const HandOffServer&) = delete;
     HandOffServer& operator=(const HandOffServer&) = delete;
 
-    // Listens at socketPath in the folder, made when missing. False when it cannot.
-    bool listen(const QString& folder, const QString& socketPath);
+    // Listens at the socket in the private folder, made when missing. False when it cannot.
+    bool listen();
 
     // Hands one connected socket over as if it had been accepted; one from another
     // user is closed unread.
@@ -34,7 +35,7 @@ private:
     void acceptConnections();
 
     SingleInstance::ReadingHandler m_handler;
-    QString m_socketPath;
+    QString m_lockFilePath;
     int m_listenFd = -1;
     // Parent of the listening socket's notifier and of every open connection.
     std::unique_ptr<QObject> m_listener = std::make_unique<QObject>();

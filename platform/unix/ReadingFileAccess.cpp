@@ -1,5 +1,7 @@
 // Reading files on disk, on POSIX systems: the atomic replacement, the writing in place
 // where a folder allows no replacement, and reading without blocking on a FIFO.
+#include "platform/ReadingFileAccess.h"
+
 #include "files/ReadingFile.h"
 #include "files/WriteAll.h"
 
@@ -14,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace ReadingFile {
+namespace ReadingFileAccess {
 
 namespace {
 
@@ -140,7 +142,7 @@ bool replace(const QString& path, bool exists, const struct stat& examined, cons
         reason = notAPlainFile();
         return false;
     }
-    if (!writeAll(file, content)) {
+    if (!ReadingFile::writeAll(file, content)) {
         reason = file.errorString();
         file.cancelWriting();
         return false;
@@ -178,7 +180,7 @@ bool write(const QString& path, const BirthData& birthData, QString* reason)
         why = notAPlainFile();
     else if (exists && isReadOnly(path))
         why = QCoreApplication::translate("ReadingFile", "the file is read-only");
-    else if (replace(path, exists, existing, contentFor(birthData), why))
+    else if (replace(path, exists, existing, ReadingFile::contentFor(birthData), why))
         return true;
     if (reason)
         *reason = why;
@@ -198,9 +200,9 @@ BirthData read(const QString& path)
             ::close(fd);
         QBuffer nothing;
         nothing.open(QIODevice::ReadOnly);
-        return readFrom(nothing);
+        return ReadingFile::readFrom(nothing);
     }
-    return readFrom(file);
+    return ReadingFile::readFrom(file);
 }
 
-} // namespace ReadingFile
+} // namespace ReadingFileAccess

@@ -41,7 +41,11 @@ struct HandOffServer::Receiver
     }
 };
 
-HandOffServer::HandOffServer() = default;
+HandOffServer::HandOffServer(const QString& lockFilePath, SingleInstance::ReadingHandler handler)
+    : m_lockFilePath(lockFilePath)
+    , m_handler(std::move(handler))
+{
+}
 
 HandOffServer::~HandOffServer()
 {
@@ -49,7 +53,7 @@ HandOffServer::~HandOffServer()
         DestroyWindow(m_window);
 }
 
-bool HandOffServer::listen(const QString& lockFilePath, SingleInstance::ReadingHandler handler)
+bool HandOffServer::listen()
 {
     if (m_window)
         return false;
@@ -60,12 +64,12 @@ bool HandOffServer::listen(const QString& lockFilePath, SingleInstance::ReadingH
     windowClass.lpszClassName = HandOffMessage::WindowClass;
     RegisterClassW(&windowClass);  // fails harmlessly when registered before
     // A message-only window: never shown, found only by its class and name.
-    HWND window = CreateWindowExW(0, HandOffMessage::WindowClass, sessionName(lockFilePath, "window").c_str(), 0, 0,
+    HWND window = CreateWindowExW(0, HandOffMessage::WindowClass, sessionName(m_lockFilePath, "window").c_str(), 0, 0,
                                   0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     if (!window)
         return false;
     m_receiver = std::make_unique<Receiver>();
-    m_receiver->handler = std::move(handler);
+    m_receiver->handler = m_handler;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_receiver.get()));
     m_window = window;
     return true;

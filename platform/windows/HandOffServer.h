@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 #include <memory>
 
@@ -12,17 +12,20 @@
 class HandOffServer
 {
 public:
-    HandOffServer();
+    // Named after the lock file.
+    HandOffServer(const QString& lockFilePath, SingleInstance::ReadingHandler handler);
     // Destroys the window.
     ~HandOffServer();
     HandOffServer(const HandOffServer&) = delete;
     HandOffServer& operator=(const HandOffServer&) = delete;
 
-    // Creates the window named after the lock file; false when it cannot.
-    bool listen(const QString& lockFilePath, SingleInstance::ReadingHandler handler);
+    // Creates the window; false when it cannot.
+    bool listen();
 
 private:
     struct Receiver;
+    QString m_lockFilePath;
+    SingleInstance::ReadingHandler m_handler;
     HWND m_window = nullptr;
     std::unique_ptr<Receiver> m_receiver;
 };

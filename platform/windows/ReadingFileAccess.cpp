@@ -1,6 +1,8 @@
 // Reading files on disk, on Windows: the atomic replacement, the writing in place where
 // a folder allows no replacement, and never opening a device or a pipe, which would
 // wait for good (CON waits for the keyboard, a pipe for its writer).
+#include "platform/ReadingFileAccess.h"
+
 #include "files/ReadingFile.h"
 #include "files/WriteAll.h"
 
@@ -14,7 +16,7 @@
 
 #include <windows.h>
 
-namespace ReadingFile {
+namespace ReadingFileAccess {
 
 namespace {
 
@@ -67,9 +69,9 @@ bool writeInPlace(const QString& path, const QByteArray& content, QString& reaso
         file.resize(old.size());
         return false;
     }
-    if (!file.seek(0) || !writeAll(file, content) || !file.resize(content.size())) {
+    if (!file.seek(0) || !ReadingFile::writeAll(file, content) || !file.resize(content.size())) {
         reason = file.errorString();
-        if (file.seek(0) && writeAll(file, old))
+        if (file.seek(0) && ReadingFile::writeAll(file, old))
             file.resize(old.size());
         return false;
     }
@@ -86,7 +88,7 @@ bool replace(const QString& path, bool exists, const QByteArray& content, QStrin
         reason = file.errorString();
         return false;
     }
-    if (!writeAll(file, content)) {
+    if (!ReadingFile::writeAll(file, content)) {
         reason = file.errorString();
         file.cancelWriting();
         return false;
@@ -115,7 +117,7 @@ bool write(const QString& path, const BirthData& birthData, QString* reason)
         why = notAPlainFile();
     else if (kind == Kind::PlainFile && isReadOnly(path))
         why = QCoreApplication::translate("ReadingFile", "the file is read-only");
-    else if (replace(path, kind == Kind::PlainFile, contentFor(birthData), why))
+    else if (replace(path, kind == Kind::PlainFile, ReadingFile::contentFor(birthData), why))
         return true;
     if (reason)
         *reason = why;
@@ -128,9 +130,9 @@ BirthData read(const QString& path)
     if (isDeviceName(path) || QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         QBuffer nothing;
         nothing.open(QIODevice::ReadOnly);
-        return readFrom(nothing);
+        return ReadingFile::readFrom(nothing);
     }
-    return readFrom(file);
+    return ReadingFile::readFrom(file);
 }
 
-} // namespace ReadingFile
+} // namespace ReadingFileAccess

@@ -1,7 +1,7 @@
 // The about box: its texts, its links and how it closes.
-#include "app/AboutBox.h"
+#include "ui/AboutBox.h"
 #include "app/Application.h"
-#include "platform/WebAddress.h"
+#include "site/WebAddress.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "widgets/LinkLabel.h"
@@ -28,7 +28,7 @@ private slots:
     {
         FakePlatform platform;
         Application app(platform);
-        AboutBox about(app, nullptr);
+        AboutBox about(app.platform(), nullptr);
         about.show();
         QVERIFY(about.isModal());
         QCOMPARE(about.findChild<QLabel*>("captionLabel")->text(), QStringLiteral("Zarvo Tibetan Astrology v2.20"));
@@ -57,7 +57,7 @@ private slots:
         QFETCH(QString, pageKey);
         FakePlatform platform;
         Application app(platform);
-        AboutBox about(app, nullptr);
+        AboutBox about(app.platform(), nullptr);
         about.show();
         QApplication::setActiveWindow(&about);
         auto* link = about.findChild<QWidget*>(label);
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, focused);
         FakePlatform platform;
         Application app(platform);
-        AboutBox about(app, nullptr);
+        AboutBox about(app.platform(), nullptr);
         about.show();
         QApplication::setActiveWindow(&about);
         // Keys go where a person's keys go: to the control with the focus.

@@ -202,10 +202,7 @@ private slots:
     {
         FakePlatform platform;
         Application app(platform);
-        app.birthData().month = QStringLiteral("March");
-        app.birthData().day = 7;
-        app.birthData().year = 1984;
-        app.showResultWindow();
+        app.showResultWindow(GuiTest::person(QString(), QString(), 7, QStringLiteral("March"), 1984));
         auto* tabs = app.resultWindow()->findChild<QTabBar*>(QStringLiteral("resultTabs"));
         QVERIFY(tabs);
         QVERIFY(tabs->focusPolicy() & Qt::TabFocus);

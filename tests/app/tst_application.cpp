@@ -1,8 +1,9 @@
 // The application: the web addresses it opens and quitting from every window.
 #include "app/Application.h"
-#include "app/MainWindow.h"
-#include "platform/WebAddress.h"
-#include "support/SupportScreen.h"
+#include "ui/MainWindow.h"
+#include "site/WebAddress.h"
+#include "ui/WindowParts.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
@@ -63,8 +64,7 @@ private slots:
         QFETCH(WebPage, page);
         QFETCH(QString, key);
         FakePlatform platform;
-        Application app(platform);
-        app.openWebPage(page);
+        WindowParts::openPage(platform, page);
         const QString site = WebAddress::siteUrl();
         QCOMPARE(platform.openedUrls, QStringList{site + ScriptPath + QStringLiteral("?page=") + key});
         // The site is scheme and host only, so the path follows it directly; the windows
@@ -80,7 +80,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         app.showMainWindow();
-        app.showResultWindow();
+        app.showResultWindow(GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984));
         app.hideSupportScreen();
         QPointer<MainWindow> main = app.mainWindow();
         QPointer<ResultWindow> result = app.resultWindow();

@@ -1,11 +1,12 @@
 // The main window: its defaults, the checks of the birth data, the Calculate action,
 // closing, and reopening a saved reading.
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "files/ReadingFile.h"
+#include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
-#include "platform/WebAddress.h"
-#include "support/SupportScreen.h"
+#include "site/WebAddress.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
@@ -285,8 +286,6 @@ private slots:
         QFETCH(Platform::Icon, icon);
 
         Session s;
-        const BirthData before = person(QStringLiteral("Earlier"), QStringLiteral("Male"), 9, QStringLiteral("May"), 1950);
-        s.app.birthData() = before;
         s.enter(name, sex, month, day, year);
         QPointer<MainWindow> main = s.main();
         s.calculate(trigger);
@@ -304,7 +303,6 @@ private slots:
         QVERIFY(main);
         QVERIFY(main->isVisible());
         QVERIFY(!s.app.resultWindow());
-        compareBirthData(s.app.birthData(), before);
         QCOMPARE(control<QLineEdit>(main, "nameEdit")->text(), name);
         QCOMPARE(control<QComboBox>(main, "dayCombo")->currentText(), QString::number(day));
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
@@ -344,11 +342,10 @@ private slots:
         QFETCH(QString, storedSex);
 
         Session s;
-        s.app.birthData() = person(QStringLiteral("Earlier"), QStringLiteral("Male"), 9, QStringLiteral("May"), 1950);
         s.enter(typed, sex, month, day, year);
         s.calculate(trigger);
         const BirthData expected = person(storedName, storedSex, day, MonthNames.at(month), year);
-        compareBirthData(s.app.birthData(), expected);
+        compareBirthData(s.app.resultWindow()->birthData(), expected);
         verifyOnlyResultWindow(s);
     }
 
@@ -362,7 +359,7 @@ private slots:
         QVERIFY(s.main());
         s.enter(QStringLiteral("B"), Female, 0, 1, 1930);
         s.calculate(Trigger::Menu);
-        compareBirthData(s.app.birthData(), person("B", "Female", 1, "January", 1930));
+        compareBirthData(s.app.resultWindow()->birthData(), person("B", "Female", 1, "January", 1930));
         verifyOnlyResultWindow(s);
     }
 
@@ -383,7 +380,6 @@ private slots:
         QVERIFY(main);
         QCOMPARE(s.platform.fileDialogs.size(), 1);
         QVERIFY(!s.app.resultWindow());
-        QVERIFY(s.app.birthData().name.isEmpty());
         // Once the dialog is gone, the same click works.
         control<QPushButton>(main, "calculateButton")->click();
         QVERIFY(s.app.resultWindow());
@@ -414,7 +410,6 @@ private slots:
         QCOMPARE(visibleWindows(), QList<QWidget*>{s.app.supportScreen()});
         QCOMPARE(s.platform.exits, 0);
         QVERIFY(s.platform.messages.isEmpty());
-        QVERIFY(s.app.birthData().name.isEmpty());  // closing stores nothing
     }
 
     // ---- reopening a saved reading ----
@@ -446,7 +441,6 @@ private slots:
         QCOMPARE(control<QComboBox>(main, "monthCombo")->currentText(), QStringLiteral("May"));
         QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1960"));
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
-        QVERIFY(s.app.birthData().name.isEmpty());
     }
 
     void reopen_pathCheck_data()
@@ -465,14 +459,14 @@ private slots:
         QFETCH(bool, accepted);
         QTemporaryDir dir;
         const QString path = dir.filePath(fileName);
-        QVERIFY(ReadingFile::write(path, anna()));
+        QVERIFY(ReadingFileAccess::write(path, anna()));
 
         Session s;
         QPointer<MainWindow> main = s.main();
         s.reopen(path);
         if (accepted) {
             QVERIFY(s.platform.messages.isEmpty());
-            compareBirthData(s.app.birthData(), anna());
+            compareBirthData(s.app.resultWindow()->birthData(), anna());
             verifyOnlyResultWindow(s);
             return;
         }
@@ -509,12 +503,12 @@ private slots:
         const BirthData saved = person(name, sex, day, month, year);
         QTemporaryDir dir;
         const QString path = dir.filePath("saved.tib");
-        QVERIFY(ReadingFile::write(path, saved));
+        QVERIFY(ReadingFileAccess::write(path, saved));
 
         Session s;
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
-        compareBirthData(s.app.birthData(), saved);
+        compareBirthData(s.app.resultWindow()->birthData(), saved);
         verifyOnlyResultWindow(s);
     }
 
@@ -527,11 +521,11 @@ private slots:
         const BirthData saved = person(QString(longest, QChar(0x738B)), "Female", 7, "March", 1984);
         QTemporaryDir dir;
         const QString path = dir.filePath("long.tib");
-        QVERIFY(ReadingFile::write(path, saved));
+        QVERIFY(ReadingFileAccess::write(path, saved));
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
-        QCOMPARE(s.app.birthData().name.size(), longest);
-        compareBirthData(s.app.birthData(), saved);
+        QCOMPARE(s.app.resultWindow()->birthData().name.size(), longest);
+        compareBirthData(s.app.resultWindow()->birthData(), saved);
     }
 
     void reopen_linesFillTheEntries_data()
@@ -562,10 +556,10 @@ private slots:
         Session s;
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
-        QCOMPARE(s.app.birthData().sex, storedSex);
-        QCOMPARE(int(s.app.birthData().day), storedDay);
-        QCOMPARE(s.app.birthData().month, storedMonth);
-        QCOMPARE(int(s.app.birthData().year), storedYear);
+        QCOMPARE(s.app.resultWindow()->birthData().sex, storedSex);
+        QCOMPARE(int(s.app.resultWindow()->birthData().day), storedDay);
+        QCOMPARE(s.app.resultWindow()->birthData().month, storedMonth);
+        QCOMPARE(int(s.app.resultWindow()->birthData().year), storedYear);
         verifyOnlyResultWindow(s);
     }
 
@@ -577,14 +571,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("bob.tib");
         const BirthData bob = person("Bob", "Male", 5, "May", 1990);
-        QVERIFY(ReadingFile::write(path, bob));
+        QVERIFY(ReadingFileAccess::write(path, bob));
 
         Session s;
         QCOMPARE(control<QComboBox>(s.main(), "monthCombo")->itemText(4), QStringLiteral("[May]"));
         QCOMPARE(control<QRadioButton>(s.main(), "maleButton")->text(), QStringLiteral("[Male]"));
         s.reopen(path);
         QVERIFY2(s.platform.messages.isEmpty(), qPrintable(s.platform.messageTexts().join(u'|')));
-        compareBirthData(s.app.birthData(), bob);
+        compareBirthData(s.app.resultWindow()->birthData(), bob);
     }
 
     void reopen_emptyNameLine()
@@ -607,7 +601,6 @@ private slots:
         QCOMPARE(control<QComboBox>(main, "yearCombo")->currentText(), QStringLiteral("1984"));
         QVERIFY(!s.app.resultWindow());
         QCOMPARE(visibleWindows(), QList<QWidget*>{main.data()});
-        QVERIFY(s.app.birthData().name.isEmpty());
     }
 
     void reopen_folderReadsAsAnEmptyFile()

@@ -3,10 +3,12 @@
 // promotional label in front.
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/MainWindow.h"
-#include "app/SingleInstance.h"
+#include "ui/MainWindow.h"
+#include "platform/SingleInstance.h"
+#include "platform/unix/HandOffPaths.h"
+#include "platform/unix/HandOffServer.h"
 #include "app/Startup.h"
-#include "support/SupportScreen.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
@@ -169,9 +171,9 @@ private slots:
         QTRY_VERIFY(app.resultWindow() && app.resultWindow()->isVisible());
         processDeletes();
         QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
-        QCOMPARE(app.birthData().name, QStringLiteral("Anna"));
-        QCOMPARE(app.birthData().day, 7);
-        QCOMPARE(app.birthData().year, 1984);
+        QCOMPARE(app.resultWindow()->birthData().name, QStringLiteral("Anna"));
+        QCOMPARE(app.resultWindow()->birthData().day, 7);
+        QCOMPARE(app.resultWindow()->birthData().year, 1984);
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(!app.supportScreen() || !app.supportScreen()->isVisible());
     }
@@ -254,35 +256,37 @@ private slots:
         const QString lock = dir.filePath("zarvo.lock");
         SingleInstance guard(lock);
         QVERIFY(guard.acquire());
-        const QByteArray folder = QFile::encodeName(guard.socketFolder());
-        QCOMPARE(guard.socketFolder(), dir.filePath("zarvo"));
+        const QString socketFolder = HandOffPaths::folder(lock);
+        const QByteArray folder = QFile::encodeName(socketFolder);
+        QCOMPARE(socketFolder, dir.filePath("zarvo"));
         if (kind == QLatin1String("link")) {
             QVERIFY(QDir(dir.path()).mkdir("elsewhere"));
             QVERIFY(::chmod(QFile::encodeName(dir.filePath("elsewhere")).constData(), 0700) == 0);
-            QVERIFY(QFile::link(dir.filePath("elsewhere"), guard.socketFolder()));
+            QVERIFY(QFile::link(dir.filePath("elsewhere"), socketFolder));
         } else if (kind == QLatin1String("file")) {
-            QFile file(guard.socketFolder());
+            QFile file(socketFolder);
             QVERIFY(file.open(QIODevice::WriteOnly));
         } else {
             QVERIFY(::mkdir(folder.constData(), 0700) == 0);
             QVERIFY(::chmod(folder.constData(), kind == QLatin1String("group") ? 0750 : 0701) == 0);
         }
         QVERIFY(!guard.listen([](const QString&) {}));
-        QVERIFY(!QFileInfo::exists(guard.socketPath()));
+        QVERIFY(!QFileInfo::exists(HandOffPaths::socket(lock)));
         QVERIFY(!SingleInstance(lock).handOff(dir.filePath("anna.tib"), 200));
     }
 
     void singleInstance_socketFolderIsPrivate()
     {
         QTemporaryDir dir;
-        SingleInstance guard(dir.filePath("zarvo.lock"));
+        const QString lock = dir.filePath("zarvo.lock");
+        SingleInstance guard(lock);
         QVERIFY(guard.acquire());
         QVERIFY(guard.listen([](const QString&) {}));
         struct stat info = {};
-        QVERIFY(::lstat(QFile::encodeName(guard.socketFolder()).constData(), &info) == 0);
+        QVERIFY(::lstat(QFile::encodeName(HandOffPaths::folder(lock)).constData(), &info) == 0);
         QVERIFY(S_ISDIR(info.st_mode));
         QCOMPARE(info.st_mode & 0777, 0700u);
-        QVERIFY(::lstat(QFile::encodeName(guard.socketPath()).constData(), &info) == 0);
+        QVERIFY(::lstat(QFile::encodeName(HandOffPaths::socket(lock)).constData(), &info) == 0);
         QVERIFY(S_ISSOCK(info.st_mode));
         QCOMPARE(info.st_mode & 077, 0u);
     }
@@ -299,10 +303,9 @@ private slots:
         if (otherUser && ::geteuid() != 0)
             QSKIP("taking another user's identity needs root");
         QTemporaryDir dir;
-        SingleInstance guard(dir.filePath("zarvo.lock"));
         QStringList received;
-        QVERIFY(guard.acquire());
-        QVERIFY(guard.listen([&received](const QString& path) { received << path; }));
+        HandOffServer server(dir.filePath("zarvo.lock"), [&received](const QString& path) { received << path; });
+        QVERIFY(server.listen());
         // A connected pair keeps the identity of the process that made it.
         int pair[2];
         if (otherUser)
@@ -314,7 +317,7 @@ private slots:
         const auto closeOurEnd = qScopeGuard([&] { ::close(pair[1]); });
         const QByteArray message = QFile::encodeName(dir.filePath("anna.tib")) + '\0';
         QCOMPARE(::send(pair[1], message.constData(), size_t(message.size()), MSG_NOSIGNAL), ssize_t(message.size()));
-        guard.takeConnection(pair[0]);
+        server.takeConnection(pair[0]);
         // The running copy answers and closes; what it said comes before the end.
         QByteArray answer;
         QTRY_VERIFY([&] {
@@ -348,7 +351,7 @@ private slots:
         });
         sockaddr_un address = {};
         address.sun_family = AF_UNIX;
-        const QByteArray socketPath = QFile::encodeName(SingleInstance(lock).socketPath());
+        const QByteArray socketPath = QFile::encodeName(HandOffPaths::socket(lock));
         std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
         for (int i = 0; i < Flood; ++i) {
             const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -477,10 +480,10 @@ private slots:
         processDeletes();
         QVERIFY(!first);
         QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
-        QCOMPARE(app.birthData().name, QStringLiteral("Bob"));
-        QCOMPARE(app.birthData().sex, QStringLiteral("Male"));
-        QCOMPARE(app.birthData().month, QStringLiteral("June"));
-        QCOMPARE(app.birthData().year, 1950);
+        QCOMPARE(app.resultWindow()->birthData().name, QStringLiteral("Bob"));
+        QCOMPARE(app.resultWindow()->birthData().sex, QStringLiteral("Male"));
+        QCOMPARE(app.resultWindow()->birthData().month, QStringLiteral("June"));
+        QCOMPARE(app.resultWindow()->birthData().year, 1950);
         QVERIFY(platform.messages.isEmpty());
 
         // From the support screen alone, after the user closed the result window.
@@ -490,7 +493,7 @@ private slots:
         app.openReadingFile(anna);
         processDeletes();
         QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
-        QCOMPARE(app.birthData().name, QStringLiteral("Anna"));
+        QCOMPARE(app.resultWindow()->birthData().name, QStringLiteral("Anna"));
         QVERIFY(platform.messages.isEmpty());
     }
 
@@ -529,7 +532,7 @@ private slots:
         QTRY_VERIFY(app.resultWindow() && app.resultWindow()->isVisible());
         processDeletes();
         QCOMPARE(visibleWindowNames(), QStringList{"ResultWindow"});
-        QCOMPARE(app.birthData().name, QStringLiteral("Bob"));
+        QCOMPARE(app.resultWindow()->birthData().name, QStringLiteral("Bob"));
     }
 
     void singleInstance_lockIsReleasedWithItsHolder()

@@ -2,7 +2,7 @@
 // in every locale.
 #include "app/Application.h"
 #include "app/UpdateReminder.h"
-#include "platform/WebAddress.h"
+#include "site/WebAddress.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 
@@ -54,7 +54,7 @@ private slots:
         const QString stored = platform.todayDate.addDays(daysFromToday).toString(Qt::ISODate);
         platform.settings.insert("Duration", stored);
         platform.answers.enqueue(answer);
-        UpdateReminder::checkForUpdate(app, QLocale(QLocale::German, QLocale::Germany));
+        UpdateReminder::checkForUpdate(app.platform(), QLocale(QLocale::German, QLocale::Germany));
         if (!asks) {
             QVERIFY(platform.messages.isEmpty());
             QCOMPARE(platform.settings.value("Duration"), stored);
@@ -75,20 +75,20 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        UpdateReminder::checkForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app.platform(), locale);
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(platform.openedUrls.isEmpty());
         QCOMPARE(platform.settings.value("Duration"), platform.todayDate.toString(Qt::ISODate));
         // The next start on the same day stays silent.
-        UpdateReminder::checkForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app.platform(), locale);
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settingWrites, 1);
         // ... and so does one 14 days later, while the 15th day asks.
         platform.todayDate = platform.todayDate.addDays(14);
-        UpdateReminder::checkForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app.platform(), locale);
         QVERIFY(platform.messages.isEmpty());
         platform.todayDate = platform.todayDate.addDays(1);
-        UpdateReminder::checkForUpdate(app, locale);
+        UpdateReminder::checkForUpdate(app.platform(), locale);
         QCOMPARE(platform.messageTexts(), QStringList{Question});
     }
 
@@ -106,7 +106,7 @@ private slots:
         FakePlatform platform;
         Application app(platform);
         platform.settings.insert("Duration", stored);
-        UpdateReminder::checkForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
+        UpdateReminder::checkForUpdate(app.platform(), QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(platform.messages.isEmpty());
         QCOMPARE(platform.settings.value("Duration"), stored);
         QCOMPARE(platform.settingWrites, 0);
@@ -131,14 +131,14 @@ private slots:
                     if (earlierVersion)
                         platform.settings.insert("Duration", locale.toString(day, QLocale::ShortFormat));
                     else
-                        UpdateReminder::checkForUpdate(app, locale);
+                        UpdateReminder::checkForUpdate(app.platform(), locale);
                     const QString stored = platform.settings.value("Duration");
                     QList<int> wrong;
                     for (const int offset : {14, -14, 15, -15}) {
                         platform.settings.insert("Duration", stored);
                         platform.messages.clear();
                         platform.todayDate = day.addDays(offset);
-                        UpdateReminder::checkForUpdate(app, locale);
+                        UpdateReminder::checkForUpdate(app.platform(), locale);
                         if (platform.messages.isEmpty() != (std::abs(offset) == 14))
                             wrong << offset;
                     }

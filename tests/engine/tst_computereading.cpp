@@ -16,9 +16,7 @@ BirthData birth(const QString& month, int day, int year)
 
 Reading compute(const QString& month, int day, int year)
 {
-    Reading reading;
-    ComputeReading(birth(month, day, year), reading);
-    return reading;
+    return computeReading(birth(month, day, year));
 }
 } // namespace
 
@@ -106,7 +104,7 @@ private slots:
         QFETCH(int, picture);
         Reading reading;
         reading.tibetanSunSign = tibetan;
-        ComputeReading(birth(QStringLiteral("Smarch"), 1, 1984), reading);  // unknown month keeps the sign
+        reading = computeReading(birth(QStringLiteral("Smarch"), 1, 1984), reading);  // unknown month keeps the sign
         QCOMPARE(reading.westernSunSign, western);
         QCOMPARE(reading.tibetanSunSignTranslation, translation);
         QCOMPARE(reading.sunSignImage, picture);
@@ -188,8 +186,8 @@ private slots:
     void yearOutsideTheTable_keepsEarlierValues()
     {
         Reading reading;
-        ComputeReading(birth("March", 25, 1984), reading);
-        ComputeReading(birth("July", 20, 2031), reading);
+        reading = computeReading(birth("March", 25, 1984), reading);
+        reading = computeReading(birth("July", 20, 2031), reading);
         QCOMPARE(reading.animalSign, QStringLiteral("Rat"));
         QCOMPARE(reading.element, QStringLiteral("Wood"));
         QCOMPARE(reading.animalSignText, Paragraphs::text("animal/rat"));
@@ -213,8 +211,8 @@ private slots:
     void unknownMonth_keepsThePreviousSign()
     {
         Reading reading;
-        ComputeReading(birth("March", 25, 1984), reading);
-        ComputeReading(birth("march", 1, 1990), reading);
+        reading = computeReading(birth("March", 25, 1984), reading);
+        reading = computeReading(birth("march", 1, 1990), reading);
         QCOMPARE(reading.tibetanSunSign, QStringLiteral("Nya"));
         QCOMPARE(reading.westernSunSign, QStringLiteral("Pisces"));
         QCOMPARE(reading.sunSignImage, 12);  // set again for the previous sign
@@ -226,7 +224,7 @@ private slots:
         // "Läng" and "Shü" must match by code unit, not by a decomposed or folded form.
         Reading decomposed;
         decomposed.tibetanSunSign = QString::fromUtf16(u"La\u0308ng");
-        ComputeReading(birth("Nomonth", 1, 1984), decomposed);
+        decomposed = computeReading(birth("Nomonth", 1, 1984), decomposed);
         QCOMPARE(decomposed.westernSunSign, QString());
         QCOMPARE(decomposed.sunSignImage, 0);
     }

@@ -1,6 +1,7 @@
 // The reading file on every system: the bytes it holds, names that come back as
 // typed, and files of odd shapes.
 #include "files/ReadingFile.h"
+#include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
 
 #include <QBuffer>
@@ -17,7 +18,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("anna.tib");
-        QVERIFY(ReadingFile::write(path, anna()));
+        QVERIFY(ReadingFileAccess::write(path, anna()));
         QCOMPARE(fileContent(path), annaLines("\r\n"));
     }
 
@@ -38,8 +39,8 @@ private slots:
         const QString path = dir.filePath("r.tib");
         BirthData data = anna();
         data.name = name;
-        QVERIFY(ReadingFile::write(path, data));
-        QCOMPARE(fields(ReadingFile::read(path)), QStringList({name, "Female", "7", "March", "1984"}));
+        QVERIFY(ReadingFileAccess::write(path, data));
+        QCOMPARE(fields(ReadingFileAccess::read(path)), QStringList({name, "Female", "7", "March", "1984"}));
     }
 
     void markupInANameIsKeptLiterally()
@@ -48,8 +49,8 @@ private slots:
         BirthData data = anna();
         data.name = QStringLiteral("&#233;");
         QTemporaryDir dir;
-        QVERIFY(ReadingFile::write(dir.filePath("x.tib"), data));
-        QCOMPARE(ReadingFile::read(dir.filePath("x.tib")).name, QStringLiteral("&#233;"));
+        QVERIFY(ReadingFileAccess::write(dir.filePath("x.tib"), data));
+        QCOMPARE(ReadingFileAccess::read(dir.filePath("x.tib")).name, QStringLiteral("&#233;"));
     }
 
     void saveOverExistingFile_leavesExactlyFiveLines()
@@ -57,7 +58,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("old.tib");
         writeBytes(path, QByteArray(10000, 'x') + "\r\nmore\r\nlines\r\n1\r\n2\r\n3\r\n4\r\n");
-        QVERIFY(ReadingFile::write(path, anna()));
+        QVERIFY(ReadingFileAccess::write(path, anna()));
         const QByteArray content = fileContent(path);
         QCOMPARE(content.count("\r\n"), 5);
         QVERIFY(content.endsWith("\r\n"));
@@ -67,8 +68,8 @@ private slots:
     void twoSavesAreIdentical()
     {
         QTemporaryDir dir;
-        QVERIFY(ReadingFile::write(dir.filePath("a.tib"), anna()));
-        QVERIFY(ReadingFile::write(dir.filePath("b.tib"), anna()));
+        QVERIFY(ReadingFileAccess::write(dir.filePath("a.tib"), anna()));
+        QVERIFY(ReadingFileAccess::write(dir.filePath("b.tib"), anna()));
         QCOMPARE(fileContent(dir.filePath("a.tib")), fileContent(dir.filePath("b.tib")));
     }
 

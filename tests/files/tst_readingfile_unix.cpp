@@ -1,6 +1,7 @@
 // The reading file on POSIX systems: permissions, other users' folders, links, file
 // size limits, full disks and things that are no files.
 #include "files/ReadingFile.h"
+#include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
 
 #include <QDir>
@@ -38,7 +39,7 @@ bool saveWhereItStands(const QString& path, const BirthData& data, rlim_t limit 
             if (::setrlimit(RLIMIT_FSIZE, &tiny) != 0)
                 return false;
         }
-        return ReadingFile::write(path, data);
+        return ReadingFileAccess::write(path, data);
     };
     const passwd* user = runningAsRoot() ? ::getpwnam("nobody") : nullptr;
     if (runningAsRoot() && (!user || ::lchown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) != 0))
@@ -78,17 +79,17 @@ private slots:
         writeBytes(path, "earlier\r\n");
         // A read-only file is refused, also for root.
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-        QVERIFY(!ReadingFile::write(path, anna()));
+        QVERIFY(!ReadingFileAccess::write(path, anna()));
         QCOMPARE(fileContent(path), QByteArray("earlier\r\n"));
         // A read-only folder takes no new file.
         if (!runningAsRoot()) {
             QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            QVERIFY(!ReadingFile::write(dir.filePath("new.tib"), anna()));
+            QVERIFY(!ReadingFileAccess::write(dir.filePath("new.tib"), anna()));
             QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                           | QFileDevice::ExeOwner));
         }
         // A folder that does not exist.
-        QVERIFY(!ReadingFile::write(dir.filePath("missing/x.tib"), anna()));
+        QVERIFY(!ReadingFileAccess::write(dir.filePath("missing/x.tib"), anna()));
         QVERIFY(!QFile::exists(dir.filePath("missing/x.tib")));
         // No temporary file is left behind.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tib"});
@@ -127,7 +128,7 @@ private slots:
             QVERIFY(child >= 0);
             if (child == 0) {
                 const bool written = ::setgid(user->pw_gid) == 0 && ::setuid(user->pw_uid) == 0
-                                     && ReadingFile::write(path, anna());
+                                     && ReadingFileAccess::write(path, anna());
                 ::_exit(written ? 0 : 1);
             }
             int status = 0;
@@ -139,7 +140,7 @@ private slots:
             // A folder in which this user may make no file, as one of someone else's.
             QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
             QString reason;
-            const bool written = ReadingFile::write(path, anna(), &reason);
+            const bool written = ReadingFileAccess::write(path, anna(), &reason);
             QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
             QVERIFY2(written, qPrintable(reason));
         }
@@ -153,7 +154,7 @@ private slots:
             QSKIP("no /dev/full here");
         // /dev/full accepts an open but fails every write; it is no regular file, so the
         // writer refuses it before touching it.
-        QVERIFY(!ReadingFile::write("/dev/full", anna()));
+        QVERIFY(!ReadingFileAccess::write("/dev/full", anna()));
     }
 
     void writeInPlaceThatCannotComplete_leavesTheOldFileWhole_data()
@@ -212,7 +213,7 @@ private slots:
         const QString shared = dir.filePath("shared");
         QVERIFY(QDir().mkdir(shared));
         QVERIFY(QFile::link(own, shared + "/r.tib"));
-        QVERIFY(!ReadingFile::write(shared + "/r.tib", anna()));
+        QVERIFY(!ReadingFileAccess::write(shared + "/r.tib", anna()));
         if (runningAsRoot()) {
             // The saver is 'nobody' then: the link's target must be one that nobody may write.
             QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
@@ -239,7 +240,7 @@ private slots:
         struct rlimit tiny = old;
         tiny.rlim_cur = 8;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const bool written = ReadingFile::write(path, anna());
+        const bool written = ReadingFileAccess::write(path, anna());
         ::setrlimit(RLIMIT_FSIZE, &old);
         ::signal(SIGXFSZ, oldHandler);
         QVERIFY(!written);
@@ -251,16 +252,16 @@ private slots:
     {
         QTemporaryDir dir;
         const QStringList empty{"", "Female", "0", "", "0"};
-        QCOMPARE(fields(ReadingFile::read(dir.path())), empty);                   // a directory
-        QCOMPARE(fields(ReadingFile::read(dir.filePath("vanished.tib"))), empty);  // gone
+        QCOMPARE(fields(ReadingFileAccess::read(dir.path())), empty);                   // a directory
+        QCOMPARE(fields(ReadingFileAccess::read(dir.filePath("vanished.tib"))), empty);  // gone
         const QString fifo = dir.filePath("pipe.tib");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QCOMPARE(fields(ReadingFile::read(fifo)), empty);  // would block on open without a writer
+        QCOMPARE(fields(ReadingFileAccess::read(fifo)), empty);  // would block on open without a writer
         if (!runningAsRoot()) {
             const QString locked = dir.filePath("locked.tib");
             writeBytes(locked, ReadingFile::contentFor(anna()));
             QFile::setPermissions(locked, QFileDevice::WriteOwner);
-            QCOMPARE(fields(ReadingFile::read(locked)), empty);
+            QCOMPARE(fields(ReadingFileAccess::read(locked)), empty);
         }
     }
 };

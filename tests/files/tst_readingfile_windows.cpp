@@ -1,6 +1,7 @@
 // The reading file on Windows: device names and pipes are neither read (CON would wait
 // for the keyboard, a pipe for its writer) nor written, and a read-only file is refused.
 #include "files/ReadingFile.h"
+#include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
 
 #include <QDir>
@@ -26,9 +27,9 @@ private slots:
     void devicesAndPipes_areNoFiles()
     {
         QFETCH(QString, path);
-        QCOMPARE(fields(ReadingFile::read(path)), QStringList({"", "Female", "0", "", "0"}));
+        QCOMPARE(fields(ReadingFileAccess::read(path)), QStringList({"", "Female", "0", "", "0"}));
         QString reason;
-        QVERIFY(!ReadingFile::write(path, anna(), &reason));
+        QVERIFY(!ReadingFileAccess::write(path, anna(), &reason));
         QCOMPARE(reason, QStringLiteral("it is not a plain file"));
     }
 
@@ -38,11 +39,11 @@ private slots:
         const QString path = dir.filePath("keep.tib");
         writeBytes(path, "earlier\r\n");
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-        QVERIFY(ReadingFile::isReadOnly(path));
-        QVERIFY(!ReadingFile::write(path, anna()));
+        QVERIFY(ReadingFileAccess::isReadOnly(path));
+        QVERIFY(!ReadingFileAccess::write(path, anna()));
         QCOMPARE(fileContent(path), QByteArray("earlier\r\n"));
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QVERIFY(ReadingFile::write(path, anna()));
+        QVERIFY(ReadingFileAccess::write(path, anna()));
         QCOMPARE(fileContent(path), annaLines("\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tib"});
     }
@@ -52,8 +53,8 @@ private slots:
         // The path goes to Windows as UTF-16, not through a local code page.
         QTemporaryDir dir;
         const QString path = dir.filePath(QString::fromUtf16(u"\u0f56\u0f40\u0fb2 M\u00fcller \u738b.tib"));
-        QVERIFY(ReadingFile::write(path, anna()));
-        QCOMPARE(fields(ReadingFile::read(path)), QStringList({"Anna", "Female", "7", "March", "1984"}));
+        QVERIFY(ReadingFileAccess::write(path, anna()));
+        QCOMPARE(fields(ReadingFileAccess::read(path)), QStringList({"Anna", "Female", "7", "March", "1984"}));
     }
 };
 

@@ -1,10 +1,11 @@
 // The real Open and Save dialogs, with the settings the program's commands give them:
 // which typed names they hand back, and which they refuse or ask about first.
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "platform/QtPlatform.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
+#include "engine/ComputeReading.h"
 #include "ui/ReportWindow.h"
 
 #include <QAbstractButton>
@@ -29,7 +30,7 @@ Platform::FileDialog saveSettings()
 {
     FakePlatform fake;
     Application app{fake};
-    ReportWindow report(app, nullptr);
+    ReportWindow report(app.platform(), GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984), {}, nullptr);
     QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
     return fake.fileDialogs.value(0);
 }
@@ -70,7 +71,7 @@ struct DialogRun
         nextStep();
         QtPlatform platform;
         Application app{platform};
-        ReportWindow report(app, nullptr);
+        ReportWindow report(app.platform(), GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984), {}, nullptr);
         QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
     }
 

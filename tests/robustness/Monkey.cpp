@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/Application.h"
+#include "ui/ResultWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
@@ -270,7 +271,7 @@ void Monkey::step()
     m_platform->currentSerial = serial;
     Before before;
     if (m_app) {
-        before.data = m_app->birthData();
+        before.data = currentBirth();
         before.messages = int(m_platform->messages.size());
     }
     const int actionsBefore = m_actions;
@@ -913,7 +914,7 @@ void Monkey::checkInvariants()
             fail(QStringLiteral("%1 windows named %2 exist at once").arg(it.value()).arg(it.key()));
     }
     if (m_app) {
-        const BirthData& data = m_app->birthData();
+        const BirthData& data = currentBirth();
         const bool set = !data.name.isEmpty() || !data.sex.isEmpty() || !data.month.isEmpty() || data.year != 0
                          || data.day != 0;
         if (set) {
@@ -964,7 +965,7 @@ void Monkey::checkAtRest()
     }
     if (QWidget* modal = QApplication::activeModalWidget())
         fail(QStringLiteral("modal window %1 is open outside any dialog loop").arg(nameOf(modal)));
-    if (result && m_app && m_app->birthData().sex.isEmpty())
+    if (result && m_app && currentBirth().sex.isEmpty())
         fail(QStringLiteral("the result window shows without birth data"));
 }
 
@@ -1005,7 +1006,7 @@ void Monkey::checkAnswers(quint64 serial, const Before* before)
         ++m_counts[QStringLiteral("%1: %2").arg(open ? QStringLiteral("open") : QStringLiteral("save"),
                                                 MonkeyPlatform::kindName(answer.kind))];
         if (!open && m_app) {
-            const QString problem = m_platform->verifySave(answer, m_app->birthData());
+            const QString problem = m_platform->verifySave(answer, currentBirth());
             if (!problem.isEmpty())
                 fail(problem);
         }
@@ -1015,9 +1016,16 @@ void Monkey::checkAnswers(quint64 serial, const Before* before)
         checkOpen(answers.first(), *before);
 }
 
+const BirthData& Monkey::currentBirth()
+{
+    if (m_app && m_app->resultWindow())
+        m_lastBirth = m_app->resultWindow()->birthData();
+    return m_lastBirth;
+}
+
 void Monkey::checkOpen(const MonkeyPlatform::FileAnswer& answer, const Before& before)
 {
-    const BirthData& now = m_app->birthData();
+    const BirthData& now = currentBirth();
     const int newMessages = int(m_platform->messages.size()) - before.messages;
     const QString lastMessage = newMessages > 0 ? m_platform->messages.last().text : QString();
     const bool resultShown = visibleWindow("ResultWindow") != nullptr;

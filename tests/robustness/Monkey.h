@@ -112,6 +112,8 @@ private:
     void checkDeletion(QWidget* dying);
     void checkAnswers(quint64 serial, const Before* before);
     void checkOpen(const MonkeyPlatform::FileAnswer& answer, const Before& before);
+    // The birth of the result window on screen, or of the last one there was.
+    const BirthData& currentBirth();
 
     void fail(const QString& problem);
     void note(const QString& action);
@@ -126,6 +128,7 @@ private:
     std::mt19937_64 m_rng;
     std::unique_ptr<MonkeyPlatform> m_platform;
     std::unique_ptr<Application> m_app;
+    BirthData m_lastBirth;
 
     int m_actions = 0;         // random actions done, counted against the budget
     int m_stepsRun = 0;        // every step, restarts and closing down included

@@ -1,10 +1,10 @@
 // The support screen: its paragraph, placeholders and focus rules, the refer-a-friend
 // form and its address, its links, and the way out of the program.
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "data/PromoTexts.h"
-#include "platform/WebAddress.h"
-#include "support/SupportScreen.h"
+#include "site/WebAddress.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
@@ -106,13 +106,10 @@ private slots:
         s.platform.randoms.enqueue(0.3f);  // paragraph 1
         s.platform.randoms.enqueue(0.9f);  // would be paragraph 3
         s.app.showMainWindow();
-        s.app.birthData().month = QStringLiteral("March");
-        s.app.birthData().day = 25;
-        s.app.birthData().year = 1984;
         // Moving to the result window creates the screen hidden.
-        s.app.showResultWindow();
-        s.app.mainWindow()->close();
-        s.app.hideSupportScreen();
+        control<QAbstractButton>(s.app.mainWindow(), "femaleButton")->click();
+        control<QLineEdit>(s.app.mainWindow(), "nameEdit")->setText(QStringLiteral("Anna"));
+        s.app.mainWindow()->calculate();
         processDeletes();
         QPointer<SupportScreen> screen = s.app.supportScreen();
         QVERIFY(screen);
@@ -545,7 +542,7 @@ private slots:
         QFETCH(bool, viaButton);
         Session s;
         s.app.showMainWindow();
-        s.app.showResultWindow();
+        s.app.showResultWindow(GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984));
         QPointer<SupportScreen> screen = s.show();
         QPointer<MainWindow> main = s.app.mainWindow();
         QPointer<ResultWindow> result = s.app.resultWindow();

@@ -3,7 +3,7 @@
 // Small helpers shared by the widget tests.
 
 #include "engine/BirthData.h"
-#include "platform/WebAddress.h"
+#include "site/WebAddress.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AboutBox.h"
+#include "ui/AboutBox.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
-#include "support/SupportScreen.h"
+#include "ui/MainWindow.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ReportWindow.h"
@@ -24,12 +24,12 @@ struct OpenWindows
 
     OpenWindows()
     {
-        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984);
         app.showMainWindow();
-        app.showResultWindow();
+        app.showResultWindow(person(QStringLiteral("Anna"), QStringLiteral("Female"), 25, QStringLiteral("March"), 1984));
         app.showSupportScreen();
-        report = std::make_unique<ReportWindow>(app, app.resultWindow());
-        about = std::make_unique<AboutBox>(app, app.mainWindow());
+        ResultWindow* result = app.resultWindow();
+        report = std::make_unique<ReportWindow>(app.platform(), result->birthData(), result->reading(), result);
+        about = std::make_unique<AboutBox>(app.platform(), app.mainWindow());
         about->show();
     }
 

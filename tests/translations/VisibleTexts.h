@@ -3,13 +3,13 @@
 // The texts a person sees in a window, or a screen reader reads of it, for the tests
 // of the translations.
 
-#include "app/AboutBox.h"
+#include "ui/AboutBox.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/SingleInstance.h"
+#include "ui/MainWindow.h"
+#include "platform/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/UpdateReminder.h"
-#include "support/SupportScreen.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ReportWindow.h"
@@ -153,15 +153,14 @@ inline QList<Text> everyScreen(bool paragraphsAreData)
     {
         FakePlatform platform;
         Application app(platform);
-        AboutBox about(app, nullptr);
+        AboutBox about(app.platform(), nullptr);
         addWindow(QStringLiteral("about"), &about, {});
     }
     {
         FakePlatform platform;
         Application app(platform);
         // Born before Losar, so that the note shows too.
-        app.birthData() = GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
-        app.showResultWindow();
+        app.showResultWindow(GuiTest::person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984));
         ResultWindow* result = app.resultWindow();
         if (control<QLabel>(result, "losarNoteLabel")->isHidden())
             qFatal("the Losar note is missing");
@@ -169,7 +168,7 @@ inline QList<Text> everyScreen(bool paragraphsAreData)
         if (paragraphsAreData)
             data << QStringLiteral("westernText") << QStringLiteral("animalText") << QStringLiteral("elementText");
         addWindow(QStringLiteral("result"), result, data);
-        ReportWindow report(app, result);
+        ReportWindow report(app.platform(), result->birthData(), result->reading(), result);
         addWindow(QStringLiteral("report"), &report, {QStringLiteral("reportText")});
         const QTextDocument* document = control<QTextEdit>(&report, "reportText")->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
@@ -213,7 +212,7 @@ inline QList<Text> everyScreen(bool paragraphsAreData)
         Startup::run(app, second);
         platform.settings.insert(QStringLiteral("Duration"), QStringLiteral("2000-01-01"));
         platform.answers << Platform::Answer::No;
-        UpdateReminder::checkForUpdate(app, QLocale(QLocale::English, QLocale::UnitedStates));
+        UpdateReminder::checkForUpdate(app.platform(), QLocale(QLocale::English, QLocale::UnitedStates));
         addMessages(QStringLiteral("start"), platform);
     }
     {

@@ -4,11 +4,11 @@
 // the few names and words that German shares with English. Reading files stay the
 // same in either language. And every message in the sources, shown by a test or not,
 // has a finished German translation.
-#include "app/AboutBox.h"
+#include "ui/AboutBox.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "app/Translations.h"
-#include "support/SupportScreen.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "translations/VisibleTexts.h"
@@ -125,7 +125,7 @@ void saveReading(const QString& path)
     control<QComboBox>(main, "dayCombo")->setCurrentIndex(19);
     control<QComboBox>(main, "yearCombo")->setCurrentIndex(1984 - 1930);
     control<QPushButton>(main, "calculateButton")->click();
-    ReportWindow report(app, app.resultWindow());
+    ReportWindow report(app.platform(), app.resultWindow()->birthData(), app.resultWindow()->reading(), app.resultWindow());
     platform.fileAnswers << path;
     control<QPushButton>(&report, "saveButton")->click();
     app.quitApplication();
@@ -139,7 +139,7 @@ Reading reopen(const QString& path)
     app.showMainWindow();
     platform.fileAnswers << path;
     control<QPushButton>(app.mainWindow(), "openButton")->click();
-    const Reading reading = app.reading();
+    const Reading reading = app.resultWindow() ? app.resultWindow()->reading() : Reading();
     app.quitApplication();
     return reading;
 }
@@ -269,12 +269,11 @@ private slots:
         Application app(platform);
         app.showMainWindow();
         QStringList clashes = accessKeyClashes(app.mainWindow());
-        AboutBox about(app, nullptr);
+        AboutBox about(app.platform(), nullptr);
         clashes << accessKeyClashes(&about);
-        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
-        app.showResultWindow();
+        app.showResultWindow(person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984));
         clashes << accessKeyClashes(app.resultWindow());
-        ReportWindow report(app, app.resultWindow());
+        ReportWindow report(app.platform(), app.resultWindow()->birthData(), app.resultWindow()->reading(), app.resultWindow());
         clashes << accessKeyClashes(&report);
         app.showSupportScreen();
         clashes << accessKeyClashes(app.supportScreen());
@@ -287,8 +286,7 @@ private slots:
         speak(german);
         FakePlatform platform;
         Application app(platform);
-        app.birthData() = person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984);
-        app.showResultWindow();
+        app.showResultWindow(person(QStringLiteral("Anna"), QStringLiteral("Female"), 5, QStringLiteral("January"), 1984));
         const QString note = control<QLabel>(app.resultWindow(), "losarNoteLabel")->text();
         // Losar 1984 fell in February or March; the year before was the Water Boar's.
         QVERIFY2(note.contains(QRegularExpression(QStringLiteral("\\b\\d{1,2}\\. (Februar|M\u00e4rz) 1984\\b"))),

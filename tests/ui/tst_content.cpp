@@ -2,8 +2,9 @@
 // and the image lists that address the pictures by number.
 #include "app/Application.h"
 #include "data/PromoTexts.h"
-#include "platform/WebAddress.h"
+#include "site/WebAddress.h"
 #include "testlib/FakePlatform.h"
+#include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
 #include "widgets/PictureBox.h"
 
@@ -114,10 +115,7 @@ private slots:
     {
         FakePlatform platform;
         Application app(platform);
-        app.birthData().month = QStringLiteral("March");
-        app.birthData().day = 25;
-        app.birthData().year = 1984;
-        app.showResultWindow();
+        app.showResultWindow(GuiTest::person(QString(), QString(), 25, QStringLiteral("March"), 1984));
         ResultWindow* window = app.resultWindow();
         QVERIFY(window);
         auto* sun = window->findChild<ImageList*>("imgTibetanSunSign");

@@ -3,7 +3,7 @@
 #include "engine/ComputeReading.h"
 #include "files/ReadingFile.h"
 #include "files/ReadingFileSamples.h"
-#include "platform/WebAddress.h"
+#include "site/WebAddress.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ReportComposer.h"
@@ -77,10 +77,13 @@ struct Session
     FakePlatform platform;
     Application app{platform};
 
+    BirthData birth;
+    Reading reading;
+
     explicit Session(const BirthData& data = anna())
+        : birth(data)
+        , reading(computeReading(data))
     {
-        app.birthData() = data;
-        ComputeReading(data, app.reading());
     }
 };
 
@@ -100,18 +103,18 @@ private slots:
     void plainText_knownReading()
     {
         Session s;
-        const QString text = ReportComposer::plainText(ReportComposer::compose(s.app.birthData(), s.app.reading(), footer()));
+        const QString text = ReportComposer::plainText(ReportComposer::compose(s.birth, s.reading, footer()));
         // CR LF between the lines, none after the last.
-        QCOMPARE(text, expectedLines(s.app.birthData(), s.app.reading()).join(QStringLiteral("\r\n")));
+        QCOMPARE(text, expectedLines(s.birth, s.reading).join(QStringLiteral("\r\n")));
         // Spot checks with the literal values of this reading.
-        QCOMPARE(s.app.reading().tibetanSunSign, QStringLiteral("Bhumpa"));
+        QCOMPARE(s.reading.tibetanSunSign, QStringLiteral("Bhumpa"));
         QVERIFY(text.startsWith(QStringLiteral("Your Name: Anna\r\n") + footer() + QStringLiteral("\r\n\r\nYour Sex: Female\r\n")));
         QVERIFY(text.contains(QStringLiteral("\r\nYour Tibetan Sun Sign: Bhumpa\r\n")));
         QVERIFY(text.contains(QStringLiteral("\r\nYour Tranlation of Tibetan Sun Sign: Water bearer\r\n")));
-        QVERIFY(text.contains(QStringLiteral("\r\nYour Western Sun Sign: Aquarius\r\n") + s.app.reading().westernSunSignText
+        QVERIFY(text.contains(QStringLiteral("\r\nYour Western Sun Sign: Aquarius\r\n") + s.reading.westernSunSignText
                               + QStringLiteral("\r\n") + footer() + QStringLiteral("\r\n\r\n")));
         QVERIFY(text.contains(QStringLiteral("\r\nYour Tibetan Animal Sign: Rat\r\n")));
-        QVERIFY(text.endsWith(QStringLiteral("\r\nYour Tibetan Element: Wood\r\n") + s.app.reading().elementText
+        QVERIFY(text.endsWith(QStringLiteral("\r\nYour Tibetan Element: Wood\r\n") + s.reading.elementText
                               + QStringLiteral("\r\n") + footer()));
     }
 
@@ -119,9 +122,9 @@ private slots:
     {
         Session s;
         for (int opening = 0; opening < 2; ++opening) {
-            ReportWindow report(s.app, nullptr);
+            ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
             report.show();
-            QCOMPARE(reportText(report), expectedLines(s.app.birthData(), s.app.reading()).join(u'\n'));
+            QCOMPARE(reportText(report), expectedLines(s.birth, s.reading).join(u'\n'));
             QVERIFY(!report.report()->textCursor().hasSelection());
         }
     }
@@ -140,13 +143,13 @@ private slots:
         BirthData data = anna();
         data.name = name;
         Session s(data);
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         QTextDocument* doc = report.report()->document();
 
         // The name is shown as typed, never interpreted.
         QCOMPARE(doc->firstBlock().text(), QStringLiteral("Your Name: ") + name);
         QCOMPARE(doc->firstBlock().next().text(), footer());
-        QCOMPARE(reportText(report), expectedLines(data, s.app.reading()).join(u'\n'));
+        QCOMPARE(reportText(report), expectedLines(data, s.reading).join(u'\n'));
 
         const QColor green(0, 128, 0);
         int captionsSeen = 0;
@@ -185,7 +188,7 @@ private slots:
     void clipboard_clearedOnOpeningAndByMouse()
     {
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         report.show();
         QVERIFY(s.platform.clipboardClears > 0);
 
@@ -207,7 +210,7 @@ private slots:
     void save_dialogSettings()
     {
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);
         QCOMPARE(s.platform.fileDialogs.size(), 1);
         const Platform::FileDialog& dialog = s.platform.fileDialogs.first();
@@ -226,7 +229,7 @@ private slots:
             file.write("earlier content");
         }
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         const QString before = reportText(report);
         QTest::mouseClick(control<QPushButton>(&report, "saveButton"), Qt::LeftButton);  // empty answer: cancel
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"old.tib"});
@@ -243,7 +246,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("saved.tib");
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         report.show();
         const QString before = reportText(report);
         s.platform.fileAnswers.enqueue(path);
@@ -284,7 +287,7 @@ private slots:
             QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
         }
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         report.show();
         const QString before = reportText(report);
         s.platform.fileAnswers.enqueue(path);
@@ -314,7 +317,7 @@ private slots:
     void print_wholeReportWithoutSelection()
     {
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         report.show();
         const QString before = reportText(report);
         QTextCursor cursor(report.report()->document());
@@ -335,7 +338,7 @@ private slots:
     {
         Session s;
         s.platform.hasPrinter = false;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         report.show();
         const QString before = reportText(report);
         QTest::mouseClick(control<QPushButton>(&report, "printButton"), Qt::LeftButton);
@@ -363,7 +366,7 @@ private slots:
         QFETCH(QString, source);
         QFETCH(QString, pageKey);
         Session s;
-        ReportWindow report(s.app, nullptr);
+        ReportWindow report(s.app.platform(), s.birth, s.reading, nullptr);
         report.show();
         clickOnTop(control<QWidget>(&report, qPrintable(source)));
         QCOMPARE(s.platform.openedUrls, QStringList{pageAddress(pageKey)});

@@ -1,11 +1,11 @@
 // The result window: the reading on three stacked pages, its pictures, the clipboard
 // guard of its text boxes, Back and closing, and its links.
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "engine/Paragraphs.h"
 #include "platform/QtPlatform.h"
-#include "platform/WebAddress.h"
-#include "support/SupportScreen.h"
+#include "site/WebAddress.h"
+#include "ui/SupportScreen.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
@@ -73,8 +73,7 @@ struct Session
 
     ResultWindow* open(const BirthData& data)
     {
-        app.birthData() = data;
-        app.showResultWindow();
+        app.showResultWindow(data);
         return app.resultWindow();
     }
 };
@@ -225,7 +224,7 @@ private slots:
             const QString text = control<QLabel>(w, name)->text();
             QVERIFY2(!placeholders.contains(text), qPrintable(QStringLiteral("%1 shows %2").arg(name, text)));
         }
-        const Reading& reading = s.app.reading();
+        const Reading& reading = s.app.resultWindow()->reading();
         QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), reading.tibetanSunSign);
         QCOMPARE(control<QLabel>(w, "animalLabel")->text(), reading.animalSign);
         QCOMPARE(control<QLabel>(w, "elementLabel")->text(), reading.element);
@@ -281,8 +280,8 @@ private slots:
     {
         Session s;
         ResultWindow* w = s.open(person("Smarch", 1, 2031));
-        QCOMPARE(s.app.reading().sunSignImage, 0);
-        QCOMPARE(s.app.reading().animalSignImage, 0);
+        QCOMPARE(s.app.resultWindow()->reading().sunSignImage, 0);
+        QCOMPARE(s.app.resultWindow()->reading().animalSignImage, 0);
         QCOMPARE(control<PictureBox>(w, "sunSignPicture")->picture(), QStringLiteral(":/pictures/western/aquarius.svg"));
         QCOMPARE(control<PictureBox>(w, "animalPicture")->picture(), QStringLiteral(":/pictures/animal/tiger.svg"));
         QCOMPARE(control<QLabel>(w, "tibetanSunSignLabel")->text(), QString());
@@ -367,8 +366,7 @@ private slots:
         QtPlatform platform;
         Application app(platform);
         BirthData data = person("March", 25, 1984);
-        app.birthData() = data;
-        app.showResultWindow();
+        app.showResultWindow(data);
         ResultWindow* w = app.resultWindow();
         QVERIFY(w);
         QCOMPARE(clipboard->text(), QString());

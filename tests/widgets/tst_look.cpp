@@ -2,7 +2,7 @@
 // Qt's image plugins directly; the result must look exactly the same, and the
 // main window must come up without any image-format plugin.
 #include "app/Application.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "testlib/FakePlatform.h"
 #include "widgets/DirectImageStyle.h"
 #include "widgets/Look.h"

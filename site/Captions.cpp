@@ -1,6 +1,6 @@
-#include "platform/Captions.h"
+#include "site/Captions.h"
 
-#include "platform/BuildSettings.h"
+#include "site/BuildSettings.h"
 
 #include <QCoreApplication>
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class Navigator;
+class Platform;
 
 namespace Ui {
 class SupportScreen;
@@ -19,7 +19,7 @@ class SupportScreen : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SupportScreen(Navigator& navigator);
+    explicit SupportScreen(Platform& platform);
     ~SupportScreen() override;
 
     // Paragraph number (0..3) for a random r in [0, 1).
@@ -32,6 +32,10 @@ public slots:
     void submit();
     void quitProgram();
 
+signals:
+    // The screen's way out of the program: Exit, or closing the screen.
+    void quitRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -42,7 +46,7 @@ private:
     void takeKeyboardIfAlone();
 
     std::unique_ptr<Ui::SupportScreen> m_ui;
-    Navigator& m_nav;
+    Platform& m_platform;
     QHash<const QObject*, QString> m_placeholders;  // of the five text boxes
     TellAFriend::Request m_request;  // kept from one submission to the next
     bool m_quitting = false;

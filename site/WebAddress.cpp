@@ -1,6 +1,6 @@
-#include "platform/WebAddress.h"
+#include "site/WebAddress.h"
 
-#include "platform/BuildSettings.h"
+#include "site/BuildSettings.h"
 
 namespace WebAddress {
 

@@ -1,13 +1,12 @@
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "ui_MainWindow.h"
 
 #include "data/PromoTexts.h"
 #include "engine/AstrologyTables.h"
-#include "engine/Blanks.h"
-#include "files/ReadingFile.h"
-#include "platform/Captions.h"
-#include "platform/Navigator.h"
+#include "engine/BirthCheck.h"
+#include "platform/ReadingFileAccess.h"
 #include "platform/Platform.h"
+#include "text/Blanks.h"
 #include "ui/SharedMenus.h"
 #include "ui/WindowParts.h"
 #include "widgets/Look.h"
@@ -33,31 +32,25 @@ void selectStoredValue(QComboBox* list, const QString& value)
 
 } // namespace
 
-MainWindow::MainWindow(Navigator& navigator)
-    : m_nav(navigator)
+MainWindow::MainWindow(Platform& platform)
+    : m_platform(platform)
     , m_ui(std::make_unique<Ui::MainWindow>())
 {
-    // Given before the controls exist, so that they inherit the window's typeface and
-    // colours instead of being told of a change one by one.
-    Look::applyWindowLook(this);
-    m_ui->setupUi(this);
-    Look::applyClasses(this);
-    setWindowRole(QStringLiteral("MainWindow"));  // lets desktop tools tell the windows apart
+    WindowParts::setUpForm(*m_ui, this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Captions::windowCaption());
     // The window icon, already decoded for the window itself.
     const QIcon icon = QApplication::windowIcon();
     m_ui->emblemPicture->setIcon(icon.isNull() ? Look::applicationIcon() : icon, QStringLiteral(":/icon/zarvo.svg"));
 
-    WindowParts::showPromoLink(m_ui->forumLink, PromoTexts::ForumInvitation, m_nav);
-    WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_nav);
-    WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_nav);
+    WindowParts::showPromoLink(m_ui->forumLink, PromoTexts::ForumInvitation, m_platform);
+    WindowParts::showPromoLink(m_ui->coBrandLink, PromoTexts::CoBrand, m_platform);
+    WindowParts::showPromoLink(m_ui->fullBrandLink, PromoTexts::FullBrand, m_platform);
     connect(m_ui->calculateButton, &QPushButton::clicked, this, &MainWindow::calculate);
     connect(m_ui->calculateAction, &QAction::triggered, this, &MainWindow::calculate);
     connect(m_ui->nameEdit, &QLineEdit::returnPressed, this, &MainWindow::calculate);
     connect(m_ui->openButton, &QPushButton::clicked, this, &MainWindow::openSavedReading);
     connect(m_ui->exitAction, &QAction::triggered, this, &QWidget::close);
-    SharedMenus::addTo(this, m_nav);
+    SharedMenus::addTo(this, m_platform);
 
     fillLists();
     m_ui->nameEdit->setFocus();
@@ -96,46 +89,51 @@ void MainWindow::fillLists()
     m_ui->yearCombo->setCurrentIndex(0);
 }
 
-bool MainWindow::validateBirthData()
+BirthData MainWindow::entries() const
+{
+    BirthData entries;
+    entries.name = trimBlanks(m_ui->nameEdit->text());
+    if (m_ui->maleButton->isChecked())
+        entries.sex = Male;
+    else if (m_ui->femaleButton->isChecked())
+        entries.sex = Female;
+    entries.year = qint16(m_ui->yearCombo->currentData().toInt());
+    entries.month = m_ui->monthCombo->currentData().toString();
+    entries.day = qint16(m_ui->dayCombo->currentData().toInt());
+    return entries;
+}
+
+bool MainWindow::checkEntries(const BirthData& entries)
 {
     auto fail = [this](const QString& text, Platform::Icon icon) {
-        m_nav.platform().showMessage(this, text, icon, Platform::Buttons::Ok);
+        m_platform.showMessage(this, text, icon, Platform::Buttons::Ok);
         return false;
     };
-    if (trimBlanks(m_ui->nameEdit->text()).isEmpty())
+    switch (BirthCheck::check(entries)) {
+    case BirthCheck::Problem::NoName:
         return fail(tr("Please Enter Your Name"), Platform::Icon::Critical);
-    if (!m_ui->maleButton->isChecked() && !m_ui->femaleButton->isChecked())
+    case BirthCheck::Problem::NoSex:
         return fail(tr("Please Select Your Sex"), Platform::Icon::Critical);
-    // Every fourth year is a leap year; for 1930 to 2030 that agrees with the calendar.
-    const bool leapYear = m_ui->yearCombo->currentData().toInt() % 4 == 0;
-    // Positions in the lists: February is 1, the 31st is 30.
-    const int month = m_ui->monthCombo->currentIndex();
-    const int day = m_ui->dayCombo->currentIndex();
-    if (month == 1 && ((leapYear && day >= 29) || (!leapYear && day >= 28)))
+    case BirthCheck::Problem::NoSuchDayOfFebruary:
         return fail(tr("Please Enter Correct Date Or Month!"), Platform::Icon::Information);
-    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30)
+    case BirthCheck::Problem::NoThirtyFirst:
         return fail(tr("Please Enter Correct Date Or Month !"), Platform::Icon::Information);
+    case BirthCheck::Problem::None:
+        break;
+    }
     return true;
 }
 
 void MainWindow::calculate()
 {
-    if (m_nav.dialogOpen())
+    if (m_platform.dialogOpen())
         return;
-    if (!validateBirthData())
-        return;
-    BirthData& birthData = m_nav.birthData();
-    birthData.name = trimBlanks(m_ui->nameEdit->text());
-    birthData.sex = m_ui->maleButton->isChecked() ? Male : Female;
-    birthData.year = qint16(m_ui->yearCombo->currentData().toInt());
-    birthData.month = m_ui->monthCombo->currentData().toString();
-    birthData.day = qint16(m_ui->dayCombo->currentData().toInt());
-    m_nav.showResultWindow();
-    close();  // the closing shows the support screen ...
-    m_nav.hideSupportScreen();  // ... which is not wanted when moving on
+    const BirthData birthData = entries();
+    if (checkEntries(birthData))
+        emit birthEntered(birthData);
 }
 
-void MainWindow::fillFromReadingFile(const BirthData& entries)
+void MainWindow::showEntries(const BirthData& entries)
 {
     m_ui->nameEdit->setText(entries.name);
     if (entries.sex == Male)
@@ -149,14 +147,14 @@ void MainWindow::fillFromReadingFile(const BirthData& entries)
 
 void MainWindow::openSavedReading()
 {
-    if (m_nav.dialogOpen())
+    if (m_platform.dialogOpen())
         return;
     Platform::FileDialog dialog;
     dialog.mode = Platform::FileDialog::Mode::Open;
     dialog.filter = tr("Tibetan Astrology", "file type") + QStringLiteral(" (*.tib)");
     dialog.defaultSuffix = QStringLiteral("tib");
     dialog.title = tr("Select the source file");
-    const QString path = m_nav.platform().chooseFile(this, dialog);
+    const QString path = m_platform.chooseFile(this, dialog);
     if (path.isEmpty())
         return;
     openReadingFile(path);
@@ -166,19 +164,22 @@ void MainWindow::openReadingFile(const QString& path)
 {
     // Only the last three characters count, case-sensitively; no dot is needed.
     if (!path.endsWith(QLatin1String("tib"), Qt::CaseSensitive)) {
-        m_nav.platform().showMessage(this, tr("Please Check The File."), Platform::Icon::Critical,
+        m_platform.showMessage(this, tr("Please Check The File."), Platform::Icon::Critical,
                                      Platform::Buttons::Ok);
         return;
     }
-    // The file is read completely and closed before any control changes.
-    fillFromReadingFile(ReadingFile::read(path));
-    calculate();
-    m_nav.hideSupportScreen();
+    // The file is read completely and closed before any control changes; a line the
+    // lists do not offer keeps the window's entry.
+    BirthData birthData = BirthCheck::fromReadingFile(ReadingFileAccess::read(path), entries());
+    showEntries(birthData);  // also when the check refuses them, as typed entries stay
+    birthData.name = trimBlanks(birthData.name);
+    if (checkEntries(birthData))
+        emit birthEntered(birthData);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Never cancelled; the support screen comes first.
-    m_nav.showSupportScreen();
+    emit closing();
     event->accept();
 }

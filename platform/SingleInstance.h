@@ -39,15 +39,6 @@ public:
 
     static QString defaultLockFilePath();
 
-    // POSIX systems only: the private folder and the socket in it, named after the lock
-    // file; whether the peer of a connected local socket runs as this process's user;
-    // and taking one connected socket as the listening socket hands it over (one from
-    // another user is closed unread).
-    QString socketFolder() const;
-    QString socketPath() const;
-    static bool peerIsSameUser(int socketDescriptor);
-    void takeConnection(int socket);
-
 private:
     struct Private;
     QString m_path;

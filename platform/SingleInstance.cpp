@@ -1,19 +1,19 @@
-// One running copy per user on Windows: a mutex in the user's session, and a hidden
-// message window through which a later start hands over a reading file as WM_COPYDATA.
-// Windows are reachable only from the same desktop, so other users are not heard.
-#include "app/SingleInstance.h"
+// One running copy per user: the guard and the two sides of the hand-over, each named
+// after the lock file, come from the system's own folder.
+#include "platform/SingleInstance.h"
 
 #include "platform/InstanceLock.h"
-#include "platform/windows/HandOffClient.h"
-#include "platform/windows/HandOffServer.h"
+
+#include "HandOffClient.h"
+#include "HandOffServer.h"
 
 struct SingleInstance::Private
 {
     explicit Private(const QString& lockFilePath) : lock(lockFilePath) {}
 
     InstanceLock lock;
-    // Declared after the lock, so it goes first: a new holder never finds our window.
-    HandOffServer server;
+    // Declared after the lock, so it goes first: a new holder never finds our server.
+    std::unique_ptr<HandOffServer> server;
 };
 
 SingleInstance::SingleInstance(const QString& lockFilePath)
@@ -36,9 +36,13 @@ bool SingleInstance::acquire()
 
 bool SingleInstance::listen(ReadingHandler handler)
 {
-    if (!d->lock.held())
+    if (!d->lock.held() || d->server)
         return false;
-    return d->server.listen(m_path, std::move(handler));
+    auto server = std::make_unique<HandOffServer>(m_path, std::move(handler));
+    if (!server->listen())
+        return false;
+    d->server = std::move(server);
+    return true;
 }
 
 bool SingleInstance::handOff(const QString& path, int timeoutMs) const

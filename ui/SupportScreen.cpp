@@ -1,12 +1,12 @@
-#include "support/SupportScreen.h"
+#include "ui/SupportScreen.h"
 #include "ui_SupportScreen.h"
 
 #include "data/PromoTexts.h"
-#include "engine/Blanks.h"
-#include "platform/Captions.h"
-#include "platform/Navigator.h"
+#include "text/Blanks.h"
 #include "platform/Platform.h"
-#include "platform/WebAddress.h"
+#include "site/Captions.h"
+#include "site/WebAddress.h"
+#include "ui/WindowParts.h"
 #include "widgets/AccessibleWindow.h"
 #include "widgets/Look.h"
 
@@ -36,38 +36,33 @@ void setTextOf(QObject* box, QString text)
 
 } // namespace
 
-SupportScreen::SupportScreen(Navigator& navigator)
+SupportScreen::SupportScreen(Platform& platform)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint)
     , m_ui(std::make_unique<Ui::SupportScreen>())
-    , m_nav(navigator)
+    , m_platform(platform)
 {
-    // Before the controls exist, so that they inherit the typeface and colours.
+    // A plain widget is a window to screen readers only through this factory.
     AccessibleWindow::install();
-    Look::applyWindowLook(this);
-    m_ui->setupUi(this);
-    Look::applyClasses(this);
-    setWindowRole(objectName());  // lets desktop tools tell the windows apart
+    WindowParts::setUpForm(*m_ui, this);
     // Shown while the user moves between the work windows, it must not take the
     // keyboard from them; see takeKeyboardIfAlone().
     setAttribute(Qt::WA_ShowWithoutActivating);
 
-    const QString caption = Captions::windowCaption();
-    setWindowTitle(caption);
-    m_ui->captionLabel->setText(caption);
+    m_ui->captionLabel->setText(windowTitle());
     m_ui->captionLabel->adjustSize();
     setWindowIcon(Look::applicationIcon());
     m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     // A new paragraph for every run, kept while the screen lives.
-    m_nav.platform().seedRandom();
+    m_platform.seedRandom();
     const char* const paragraphs[] = {"nag-0", "nag-1", "nag-2", "nag-3"};
-    m_ui->paragraphLabel->setText(PromoTexts::text(paragraphs[paragraphFor(m_nav.platform().nextRandom())]));
+    m_ui->paragraphLabel->setText(PromoTexts::text(paragraphs[paragraphFor(m_platform.nextRandom())]));
     m_ui->catalogueLabel->setText(PromoTexts::text("nag-catalogue"));
     m_ui->visitCheckBox->setText(m_ui->visitCheckBox->text().arg(WebAddress::forumDisplay()));
     m_ui->homePageLink->adjustSize();  // sized to its text, in any language
 
     connect(m_ui->visitCheckBox, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
     connect(m_ui->homePageLink, &LinkLabel::clicked, this,
-            [this] { m_nav.openWebPage(WebPage::Catalogue); });
+            [this] { WindowParts::openPage(m_platform, WebPage::Catalogue); });
     connect(m_ui->referButton, &QPushButton::clicked, this, &SupportScreen::submit);
     connect(m_ui->exitButton, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
@@ -98,7 +93,7 @@ void SupportScreen::openHomePage(bool ticked)
     if (!ticked)
         return;
     m_ui->visitCheckBox->setChecked(false);
-    m_nav.openWebPage(WebPage::Home);
+    WindowParts::openPage(m_platform, WebPage::Home);
 }
 
 bool SupportScreen::eventFilter(QObject* watched, QEvent* event)
@@ -112,7 +107,7 @@ bool SupportScreen::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::KeyPress
                && (watched == m_ui->emailEdit || watched == m_ui->friendEmailEdit)) {
         if (static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
-            m_nav.platform().showMessage(this, tr("Email Address Cannot Contain Space"), Platform::Icon::Critical,
+            m_platform.showMessage(this, tr("Email Address Cannot Contain Space"), Platform::Icon::Critical,
                                          Platform::Buttons::Ok);
             static_cast<QWidget*>(watched)->setFocus();
             return true;  // the space is discarded
@@ -123,7 +118,7 @@ bool SupportScreen::eventFilter(QObject* watched, QEvent* event)
 
 void SupportScreen::submit()
 {
-    if (m_nav.dialogOpen())
+    if (m_platform.dialogOpen())
         return;
     auto entries = [this](auto valueOf) -> TellAFriend::Request {
         return {valueOf(m_ui->nameEdit), valueOf(m_ui->emailEdit), valueOf(m_ui->messageText),
@@ -135,15 +130,15 @@ void SupportScreen::submit()
         problem = TellAFriend::checkEntries(m_request,
                                             entries([this](const QObject* box) { return m_placeholders.value(box); }));
     if (!problem.isEmpty()) {
-        m_nav.platform().showMessage(this, problem, Platform::Icon::Critical, Platform::Buttons::Ok);
+        m_platform.showMessage(this, problem, Platform::Icon::Critical, Platform::Buttons::Ok);
         return;
     }
-    m_nav.platform().openUrl(TellAFriend::referralAddress(m_request));
+    m_platform.openUrl(TellAFriend::referralAddress(m_request));
 }
 
 void SupportScreen::quitProgram()
 {
-    m_nav.quitApplication();
+    emit quitRequested();
 }
 
 void SupportScreen::showEvent(QShowEvent* event)
@@ -176,6 +171,6 @@ void SupportScreen::closeEvent(QCloseEvent* event)
     event->accept();
     if (!m_quitting) {
         m_quitting = true;
-        m_nav.quitApplication();
+        emit quitRequested();
     }
 }

@@ -1,4 +1,4 @@
-#include "app/DialogCountingPlatform.h"
+#include "platform/DialogCountingPlatform.h"
 
 #include <QDialog>
 

@@ -27,9 +27,9 @@ public:
     void writeSetting(const QString& key, const QString& value) override { m_inner.writeSetting(key, value); }
     void exitProcess() override { m_inner.exitProcess(); }
 
-    // Runs a window's own dialog, counted as the platform's are.
-    int runDialog(QDialog& dialog);
-    bool dialogOpen() const { return m_openDialogs > 0; }
+    // A window's own dialog is counted as the platform's are.
+    int runDialog(QDialog& dialog) override;
+    bool dialogOpen() const override { return m_openDialogs > 0; }
 
 private:
     class Counted;

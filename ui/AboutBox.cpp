@@ -1,23 +1,18 @@
-#include "app/AboutBox.h"
+#include "ui/AboutBox.h"
 #include "ui_AboutBox.h"
 
 #include "data/PromoTexts.h"
-#include "platform/Captions.h"
-#include "platform/Navigator.h"
+#include "site/Captions.h"
+#include "ui/WindowParts.h"
 #include "widgets/Look.h"
 
 #include <QKeyEvent>
 
-AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
+AboutBox::AboutBox(Platform& platform, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AboutBox>())
 {
-    // Before the controls exist, so that they inherit the typeface and colours.
-    Look::applyWindowLook(this);
-    m_ui->setupUi(this);
-    Look::applyClasses(this);
-    setWindowRole(QStringLiteral("AboutBox"));  // lets desktop tools tell the windows apart
-    setWindowTitle(Captions::windowCaption());
+    WindowParts::setUpForm(*m_ui, this);
     m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     m_ui->captionLabel->setText(Captions::windowCaption());
     m_ui->descriptionLabel->setText(PromoTexts::text("about-description"));
@@ -25,9 +20,9 @@ AboutBox::AboutBox(Navigator& navigator, QWidget* parent)
     m_ui->homePageLink->setText(PromoTexts::text("about-homepage"));
 
     connect(m_ui->homePageLink, &LinkLabel::clicked, this,
-            [&navigator] { navigator.openWebPage(WebPage::Home); });
+            [&platform] { WindowParts::openPage(platform, WebPage::Home); });
     connect(m_ui->fullBrandOfferLink, &LinkLabel::clicked, this,
-            [&navigator] { navigator.openWebPage(WebPage::FullyBranded); });
+            [&platform] { WindowParts::openPage(platform, WebPage::FullyBranded); });
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which closes as well
     // Enter means OK wherever the focus is: the box opens with it on OK, and a link
     // that the user has tabbed to opens its page with Space instead.

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class Navigator;
+class Platform;
 namespace Ui {
 class AboutBox;
 }
@@ -14,7 +14,7 @@ class AboutBox : public QDialog
 {
     Q_OBJECT
 public:
-    AboutBox(Navigator& navigator, QWidget* parent);
+    AboutBox(Platform& platform, QWidget* parent);
     ~AboutBox() override;
 
 protected:
