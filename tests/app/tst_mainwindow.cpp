@@ -7,7 +7,7 @@
 #include "files/ReadingFileSamples.h"
 #include "site/WebAddress.h"
 #include "ui/SupportScreen.h"
-#include "testlib/FakePlatform.h"
+#include "testlib/AppSession.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
 #include "widgets/LinkLabel.h"
@@ -34,11 +34,8 @@ namespace {
 enum Sex { NoSex, Male, Female };
 enum class Trigger { Button, Menu };
 
-struct Session
+struct Session : AppSession
 {
-    FakePlatform platform;
-    Application app{platform};
-
     Session() { app.showMainWindow(); }
     MainWindow* main() const { return app.mainWindow(); }
 

@@ -5,7 +5,7 @@
 #include "data/PromoTexts.h"
 #include "site/WebAddress.h"
 #include "ui/SupportScreen.h"
-#include "testlib/FakePlatform.h"
+#include "testlib/AppSession.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
 #include "widgets/LinkLabel.h"
@@ -40,11 +40,8 @@ void focusOut(QWidget* box)
 
 const char* const Boxes[] = {"nameEdit", "emailEdit", "friendNameEdit", "friendEmailEdit"};
 
-struct Session
+struct Session : AppSession
 {
-    FakePlatform platform;
-    Application app{platform};
-
     SupportScreen* show(float r = 0.0f)
     {
         platform.randoms.enqueue(r);

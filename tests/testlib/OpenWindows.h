@@ -4,7 +4,7 @@
 #include "app/Application.h"
 #include "ui/MainWindow.h"
 #include "ui/SupportScreen.h"
-#include "testlib/FakePlatform.h"
+#include "testlib/AppSession.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ReportWindow.h"
 #include "ui/ResultWindow.h"
@@ -15,10 +15,8 @@ namespace GuiTest {
 
 // The program's five windows at once, on the reading of Anna, born 25 March 1984: all on
 // screen but the report window.
-struct OpenWindows
+struct OpenWindows : AppSession
 {
-    FakePlatform platform;
-    Application app{platform};
     std::unique_ptr<ReportWindow> report;
     std::unique_ptr<AboutBox> about;
 

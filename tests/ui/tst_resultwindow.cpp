@@ -6,7 +6,7 @@
 #include "platform/QtPlatform.h"
 #include "site/WebAddress.h"
 #include "ui/SupportScreen.h"
-#include "testlib/FakePlatform.h"
+#include "testlib/AppSession.h"
 #include "testlib/GuiTestHelpers.h"
 #include "ui/ResultWindow.h"
 #include "widgets/GuardedTextEdit.h"
@@ -66,11 +66,8 @@ void clickTab(ResultWindow* window, int index)
 
 const char* const TextBoxes[] = {"westernText", "animalText", "elementText"};
 
-struct Session
+struct Session : AppSession
 {
-    FakePlatform platform;
-    Application app{platform};
-
     ResultWindow* open(const BirthData& data)
     {
         app.showResultWindow(data);

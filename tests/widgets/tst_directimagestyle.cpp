@@ -17,7 +17,7 @@
 #include <QStyleFactory>
 #include <QTest>
 
-class TestLook : public QObject
+class TestDirectImageStyle : public QObject
 {
     Q_OBJECT
 
@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLook)
-#include "tst_look.moc"
+QTEST_MAIN(TestDirectImageStyle)
+#include "tst_directimagestyle.moc"
