@@ -16,8 +16,8 @@ QDate newYear(int year);
 
 // The day on which lunar day `day` (1 to 30) of Tibetan month `month` (1 to 12) of the
 // given year ends. Normally that day bears the number; a skipped number ends on the day
-// of the next one, and a doubled number ends on the second of its two days. When the
-// month comes twice, this is the second (regular) one.
+// that bears the number before it, and a doubled number ends on the second of its two
+// days. When the month comes twice, this is the second (regular) one.
 QDate endOfLunarDay(int year, int month, int day);
 
 struct Note
