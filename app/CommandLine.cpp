@@ -19,12 +19,20 @@ struct Parser
     QCommandLineParser parser;
     QCommandLineOption help;
     QCommandLineOption version;
+    QCommandLineOption report{QStringLiteral("report"),
+                              QStringLiteral("Writes the report of a reading file as text to standard output, "
+                                             "without a window."),
+                              QStringLiteral("file")};
+    QCommandLineOption pdf{QStringLiteral("pdf"), QStringLiteral("With --report: writes the report as a PDF file instead."),
+                           QStringLiteral("out.pdf")};
 
     Parser()
         : help(parser.addHelpOption())
         , version(parser.addVersionOption())
     {
         parser.setApplicationDescription(QStringLiteral("Tibetan astrology reading from a date of birth."));
+        parser.addOption(report);
+        parser.addOption(pdf);
         parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A reading file (.tib) to open."),
                                      QStringLiteral("[file]"));
     }
@@ -64,6 +72,21 @@ void printTextAndExit()
     if (p.parser.isSet(p.version))
         p.parser.showVersion();
     p.parser.showHelp(0);
+}
+
+ReportRequest reportRequest(const QStringList& arguments)
+{
+    Parser p;
+    ReportRequest request;
+    if (!p.parser.parse(arguments)) {
+        request.error = p.parser.errorText();
+        return request;
+    }
+    const QDir current = QDir::current();
+    request.readingFile = QDir::cleanPath(current.absoluteFilePath(p.parser.value(p.report)));
+    if (p.parser.isSet(p.pdf))
+        request.pdfFile = QDir::cleanPath(current.absoluteFilePath(p.parser.value(p.pdf)));
+    return request;
 }
 
 QString readingFile(const QStringList& arguments)

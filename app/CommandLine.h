@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's own command line: --help, --version and one reading file. Options
+// The program's own command line: --help, --version, --report with --pdf, and one
+// reading file. Options
 // that Qt takes itself (-platform, -style, ...) are gone from the list by the time
 // QApplication has been made.
 namespace CommandLine {
@@ -14,6 +15,16 @@ bool asksForText(int argc, char* argv[]);
 
 // Prints the help or the version and ends the process. Needs a QCoreApplication.
 [[noreturn]] void printTextAndExit();
+
+// What --report and --pdf name, as absolute paths; an error text for a line the parser
+// cannot take (an option without its value, an unknown option).
+struct ReportRequest
+{
+    QString readingFile;
+    QString pdfFile;  // empty for the report as text
+    QString error;
+};
+ReportRequest reportRequest(const QStringList& arguments);
 
 // The absolute path of the reading file named on the line, or empty. The first
 // argument that is a local path or a file: URL counts; other URLs, unknown options

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/ReportCommand.h"
 #include "platform/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
         const QCoreApplication core(argc, argv);
         CommandLine::printTextAndExit();
     }
+    if (ReportCommand::asked(argc, argv))
+        return ReportCommand::run(argc, argv);
     QApplication app(argc, argv);
     // The texts follow the system's language where a catalogue exists; English otherwise.
     Translations::install(QLocale::system());

@@ -21,6 +21,15 @@ Problem check(const BirthData& entries)
     return Problem::None;
 }
 
+BirthData freshEntries()
+{
+    BirthData entries;
+    entries.day = 1;
+    entries.month = QLatin1String(AstrologyTables::monthRules.front().month);
+    entries.year = AstrologyTables::FirstYear;
+    return entries;
+}
+
 BirthData fromReadingFile(const BirthData& file, const BirthData& earlier)
 {
     BirthData entries = file;

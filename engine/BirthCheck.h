@@ -18,6 +18,9 @@ enum class Problem {
 // day is checked only against its month: the lists offer no other day.
 Problem check(const BirthData& entries);
 
+// The entries of a fresh main window: no name and no sex, 1 January 1930.
+BirthData freshEntries();
+
 // The entries of a reading file as the main window takes them: its name and sex, and
 // its day, month and year where the window's lists offer them; a line that names no
 // entry of its list keeps the earlier entry, as the window keeps its selection.

@@ -3,7 +3,7 @@
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core qt6-tools-dev qt6-l10n-tools \
+BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core fonts-tibetan-machine qt6-tools-dev qt6-l10n-tools \
 qt6-translations-l10n"
 
 # Installs the Debian packages that are missing; as a non-root user prints the one

@@ -184,6 +184,128 @@
     </message>
 </context>
 <context>
+    <name>BirthChartPage</name>
+    <message>
+        <source>Tibetan Birth Chart</source>
+        <translation>Geburtshoroskop</translation>
+    </message>
+    <message>
+        <source>Your Tibetan Birth Year</source>
+        <translation>Ihr tibetisches Geburtsjahr</translation>
+    </message>
+    <message>
+        <source>Your Tibetan Date of Birth</source>
+        <translation>Ihr tibetisches Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Your Birth Mewa</source>
+        <translation>Ihre Geburts-Mewa</translation>
+    </message>
+    <message>
+        <source>Your Five Forces</source>
+        <translation>Ihre fünf Kräfte</translation>
+    </message>
+</context>
+<context>
+    <name>BirthChartText</name>
+    <message>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>%1 (rabjung %2, year %3)</source>
+        <translation>%1 (Rabjung %2, Jahr %3)</translation>
+    </message>
+    <message>
+        <source>leap month %1</source>
+        <translation>Schaltmonat %1</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>Monat %1</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>day %1 (first of two)</source>
+        <translation>Tag %1 (erster von zwei)</translation>
+    </message>
+    <message>
+        <source>day %1 (second of two)</source>
+        <translation>Tag %1 (zweiter von zwei)</translation>
+    </message>
+    <message>
+        <source>No birth chart: the date of birth is not a day of the calendar.</source>
+        <translation>Kein Geburtshoroskop: Das Geburtsdatum ist kein Tag des Kalenders.</translation>
+    </message>
+    <message>
+        <source>No birth chart: the Tibetan calendar here covers the years %1 to %2 only.</source>
+        <translation>Kein Geburtshoroskop: Der tibetische Kalender reicht hier nur von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Your Tibetan Birth Year: </source>
+        <translation>Ihr tibetisches Geburtsjahr: </translation>
+    </message>
+    <message>
+        <source>Your Tibetan Date of Birth: </source>
+        <translation>Ihr tibetisches Geburtsdatum: </translation>
+    </message>
+    <message>
+        <source>Your Birth Mewa: </source>
+        <translation>Ihre Geburts-Mewa: </translation>
+    </message>
+    <message>
+        <source>Your Life Force: </source>
+        <translation>Ihre Lebenskraft: </translation>
+    </message>
+    <message>
+        <source>Your Body: </source>
+        <translation>Ihr Körper: </translation>
+    </message>
+    <message>
+        <source>Your Power: </source>
+        <translation>Ihre Macht: </translation>
+    </message>
+    <message>
+        <source>Your Luck: </source>
+        <translation>Ihr Glück: </translation>
+    </message>
+    <message>
+        <source>Your Soul: </source>
+        <translation>Ihre Seele: </translation>
+    </message>
+</context>
+<context>
     <name>Captions</name>
     <message>
         <source>Zarvo Tibetan Astrology v%1</source>
@@ -443,6 +565,16 @@ Möchten Sie die Datei ersetzen?</translation>
 The reading could not be saved (%2).</source>
         <translation>%1
 Die Deutung konnte nicht gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1
+The report could not be saved (%2).</source>
+        <translation>%1
+Der Bericht konnte nicht gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>Tibetan Astrology Report</source>
+        <translation>Bericht zur tibetischen Astrologie</translation>
     </message>
 </context>
 <context>

@@ -103,25 +103,45 @@ BirthData MainWindow::entries() const
     return entries;
 }
 
-bool MainWindow::checkEntries(const BirthData& entries)
+QString MainWindow::problemMessage(BirthCheck::Problem problem, bool* critical)
 {
-    auto fail = [this](const QString& text, Platform::Icon icon) {
-        m_platform.showMessage(this, text, icon, Platform::Buttons::Ok);
-        return false;
-    };
-    switch (BirthCheck::check(entries)) {
+    if (critical)
+        *critical = problem == BirthCheck::Problem::NoName || problem == BirthCheck::Problem::NoSex;
+    switch (problem) {
     case BirthCheck::Problem::NoName:
-        return fail(tr("Please Enter Your Name"), Platform::Icon::Critical);
+        return tr("Please Enter Your Name");
     case BirthCheck::Problem::NoSex:
-        return fail(tr("Please Select Your Sex"), Platform::Icon::Critical);
+        return tr("Please Select Your Sex");
     case BirthCheck::Problem::NoSuchDayOfFebruary:
-        return fail(tr("Please Enter Correct Date Or Month!"), Platform::Icon::Information);
+        return tr("Please Enter Correct Date Or Month!");
     case BirthCheck::Problem::NoThirtyFirst:
-        return fail(tr("Please Enter Correct Date Or Month !"), Platform::Icon::Information);
+        return tr("Please Enter Correct Date Or Month !");
     case BirthCheck::Problem::None:
         break;
     }
-    return true;
+    return {};
+}
+
+QString MainWindow::fileRefusal()
+{
+    return tr("Please Check The File.");
+}
+
+bool MainWindow::isReadingFileName(const QString& path)
+{
+    // Only the last three characters count, case-sensitively; no dot is needed.
+    return path.endsWith(QLatin1String("tib"), Qt::CaseSensitive);
+}
+
+bool MainWindow::checkEntries(const BirthData& entries)
+{
+    bool critical = false;
+    const QString problem = problemMessage(BirthCheck::check(entries), &critical);
+    if (problem.isEmpty())
+        return true;
+    m_platform.showMessage(this, problem, critical ? Platform::Icon::Critical : Platform::Icon::Information,
+                           Platform::Buttons::Ok);
+    return false;
 }
 
 void MainWindow::calculate()
@@ -162,10 +182,8 @@ void MainWindow::openSavedReading()
 
 void MainWindow::openReadingFile(const QString& path)
 {
-    // Only the last three characters count, case-sensitively; no dot is needed.
-    if (!path.endsWith(QLatin1String("tib"), Qt::CaseSensitive)) {
-        m_platform.showMessage(this, tr("Please Check The File."), Platform::Icon::Critical,
-                                     Platform::Buttons::Ok);
+    if (!isReadingFileName(path)) {
+        m_platform.showMessage(this, fileRefusal(), Platform::Icon::Critical, Platform::Buttons::Ok);
         return;
     }
     // The file is read completely and closed before any control changes; a line the

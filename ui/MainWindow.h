@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BirthCheck.h"
 #include "engine/BirthData.h"
 
 #include <QMainWindow>
@@ -30,6 +31,13 @@ public:
     // The reopening after the file dialog, also for a file named at start or handed
     // over by a later start: the file's entries, then the same check and Calculate action.
     void openReadingFile(const QString& path);
+
+    // Only a name that ends in the reading file's extension is opened.
+    static bool isReadingFileName(const QString& path);
+    // The message for a problem of the entries, and whether it is an error or a hint;
+    // empty for none.
+    static QString problemMessage(BirthCheck::Problem problem, bool* critical = nullptr);
+    static QString fileRefusal();
 
     LinkLabel* coBrandLabel() const;
     LinkLabel* fullBrandLabel() const;

@@ -1,6 +1,7 @@
 #include "ui/ReportComposer.h"
 
 #include "engine/AstrologyTables.h"
+#include "ui/BirthChartText.h"
 #include "widgets/Look.h"
 
 #include <QCoreApplication>
@@ -54,9 +55,21 @@ QList<Run> compose(const BirthData& birthData, const Reading& reading, const QSt
         runs.append({section.value + lineEnd, false});
         if (section.paragraph)
             runs.append({*section.paragraph + lineEnd, false});
-        const bool last = &section == &sections[std::size(sections) - 1];
-        runs.append({last ? footer : footer + lineEnd + lineEnd, false});
+        runs.append({footer + lineEnd + lineEnd, false});
     }
+    // The Tibetan birth chart follows as one more section.
+    const BirthChartText::Chart chart = BirthChartText::forBirth(birthData);
+    if (chart.lines.isEmpty())
+        runs.append({chart.missing + lineEnd, false});
+    for (const BirthChartText::Line& line : chart.lines) {
+        runs.append({line.caption, true});
+        runs.append({line.value + lineEnd, false});
+        if (!line.tibetan.isEmpty())
+            runs.append({line.tibetan + lineEnd, false, true});
+        if (!line.paragraph.isEmpty())
+            runs.append({line.paragraph + lineEnd, false});
+    }
+    runs.append({footer, false});
     return runs;
 }
 
@@ -76,11 +89,13 @@ void insert(QTextCursor& cursor, const QList<Run>& runs)
     QTextCharFormat value;
     value.setFontWeight(QFont::Normal);
     value.setForeground(QColor(Qt::black));
+    QTextCharFormat tibetan = value;
+    tibetan.setFontPointSize(cursor.document()->defaultFont().pointSizeF() * 1.4);
     for (const Run& run : runs) {
         // The document keeps lines as blocks; a CR LF pair is one line break.
         QString text = run.text;
         text.replace(QLatin1String(LineEnd), QStringLiteral("\n"));
-        cursor.insertText(text, run.caption ? caption : value);
+        cursor.insertText(text, run.caption ? caption : run.tibetan ? tibetan : value);
     }
 }
 

@@ -9,14 +9,16 @@
 class QTextCursor;
 
 // The report: seven sections, each a bold green caption with its value in regular
-// black, the paragraph where there is one, and a footer; CR LF line ends and no
-// line break after the last footer.
+// black, the paragraph where there is one, and a footer; then the Tibetan birth chart,
+// its lines each with the names in Tibetan script and the paragraph where there are
+// some, and the footer; CR LF line ends and no line break after the last footer.
 namespace ReportComposer {
 
 struct Run
 {
     QString text;
     bool caption = false;  // bold dark green; otherwise regular black
+    bool tibetan = false;  // Tibetan script, larger: its letters are small beside Latin ones
 };
 
 inline constexpr char LineEnd[] = "\r\n";

@@ -6,6 +6,7 @@
 #include "engine/ComputeReading.h"
 #include "engine/Losar.h"
 #include "platform/Platform.h"
+#include "ui/BirthChartPage.h"
 #include "ui/ReportWindow.h"
 #include "ui/SharedMenus.h"
 #include "ui/WindowParts.h"
@@ -31,6 +32,11 @@ ResultWindow::ResultWindow(Platform& platform, const BirthData& birthData, const
     WindowParts::setUpForm(*m_ui, this);
     setAttribute(Qt::WA_DeleteOnClose);
     WindowParts::fitButtonsToText(this);
+
+    // The birth chart follows the three pages of the reading as a fourth.
+    auto* chartPage = new BirthChartPage(m_birthData, m_ui->resultPages);
+    m_ui->resultPages->addWidget(chartPage);
+    connect(chartPage, &BirthChartPage::clipboardClearRequested, this, [this] { m_platform.clearClipboard(); });
 
     // One tab for each page, captioned with the page's title; the tab turns the page.
     for (int index = 0; index < m_ui->resultPages->count(); ++index) {

@@ -118,7 +118,7 @@ dep_names=$(tr ',|' '\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:any//' -e 
 # plugin; named by us: libqt6svg6, the SVG image plugin, and qt6-wayland, the Wayland
 # platform plugin), the C++ runtime, the fonts and Qt's translations.
 for name in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
-        qt6-wayland fonts-dejavu-core qt6-translations-l10n; do
+        qt6-wayland fonts-dejavu-core fonts-tibetan-machine qt6-translations-l10n; do
     grep -qx -- "$name" <<<"$dep_names" || die "Depends lacks $name"
 done
 while read -r name; do

@@ -17,7 +17,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QGlyphRun>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QWidget>
 
@@ -134,5 +136,23 @@ public:
         return u'[' + QString::fromUtf8(source) + u']';
     }
 };
+
+// True when every character of text is drawn with a real glyph of the font or of one Qt
+// falls back to: a font without the script would draw the empty box, glyph 0.
+inline bool drawsEveryGlyph(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    for (const QGlyphRun& run : runs) {
+        for (const quint32 glyph : run.glyphIndexes()) {
+            if (glyph == 0)
+                return false;
+        }
+    }
+    return !text.isEmpty() && !runs.isEmpty();
+}
 
 } // namespace GuiTest

@@ -53,7 +53,10 @@ bool sameInBothLanguages(const QString& text)
 {
     static const QStringList shared = {"Zarvo Tibetan Astrology", "Name", "OK", "Tiger",
                                        "April", "August", "September", "November"};
-    return shared.contains(text) || text.startsWith(QLatin1String("Zarvo Tibetan Astrology v"));
+    // Names in Tibetan script read the same in every language.
+    static const QRegularExpression tibetan(QStringLiteral("^[\\x{0F00}-\\x{0FFF} \\x{2013}]+$"));
+    return shared.contains(text) || text.startsWith(QLatin1String("Zarvo Tibetan Astrology v"))
+           || tibetan.match(text).hasMatch();
 }
 
 // The access key of a caption ("&Datei" gives 'd'), or none.

@@ -97,7 +97,8 @@ private slots:
         ResultWindow* w = s.open(person("March", 25, 1984));
         QVERIFY(w->isVisible());
         auto* tabs = control<QTabBar>(w, "resultTabs");
-        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->count(), 4);
+        QCOMPARE(tabs->tabText(3), QStringLiteral("Tibetan Birth Chart"));
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(pageInFront(w), QStringLiteral("astrologyPage"));
         // The pages behind are hidden, so that screen readers do not read them either.
@@ -114,6 +115,7 @@ private slots:
         QTest::newRow("tab 3, then tab 2") << QList<int>{2, 1} << "sunSignPage";
         QTest::newRow("tab 2, then tab 1") << QList<int>{1, 0} << "astrologyPage";
         QTest::newRow("tab 3, 2, 1, 3") << QList<int>{2, 1, 0, 2} << "animalPage";
+        QTest::newRow("tab 4") << QList<int>{3} << "chartPage";
     }
     void tabClicks_raiseTheirPage()
     {
@@ -226,6 +228,51 @@ private slots:
         QCOMPARE(control<QLabel>(w, "animalLabel")->text(), reading.animalSign);
         QCOMPARE(control<QLabel>(w, "elementLabel")->text(), reading.element);
         QCOMPARE(control<GuardedTextEdit>(w, "elementText")->toPlainText(), reading.elementText);
+    }
+
+    // ---- the Tibetan birth chart ----
+
+    void birthChart_data()
+    {
+        QTest::addColumn<BirthData>("data");
+        QTest::addColumn<QStringList>("shown");  // year, date and mewa; or why there is none
+        QTest::addColumn<QString>("force");
+        QTest::newRow("7 July 1984") << person("July", 7, 1984)
+                                     << QStringList{"Wood-Male-Rat (rabjung 16, year 58)", "month 5, day 9", "7 Red"}
+                                     << "Your Life Force: Water";
+        QTest::newRow("Losar 1977, a doubled day") << person("February", 19, 1977)
+            << QStringList{"Fire-Female-Snake (rabjung 16, year 51)", "month 1, day 2 (first of two)", "5 Yellow"}
+            << "Your Soul: Wood";
+        QTest::newRow("Losar 2019, a leap month") << person("February", 5, 2019)
+            << QStringList{"Earth-Female-Boar (rabjung 17, year 33)", "leap month 1, day 1", "8 White"}
+            << "Your Power: Earth";
+        QTest::newRow("no such day") << person("Smarch", 1, 1984)
+                                     << QStringList{"No birth chart: the date of birth is not a day of the calendar."}
+                                     << QString();
+    }
+    void birthChart()
+    {
+        QFETCH(BirthData, data);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, force);
+        Session s;
+        ResultWindow* w = s.open(data);
+        auto* year = control<QLabel>(w, "yearLabel");
+        QCOMPARE(year->text(), QString());  // worked out only when the tab is turned to
+        clickTab(w, 3);
+        QCOMPARE(pageInFront(w), QStringLiteral("chartPage"));
+        QCOMPARE(year->text(), shown.value(0));
+        QCOMPARE(control<QWidget>(w, "forcesBox")->isVisible(), !force.isEmpty());
+        if (force.isEmpty())
+            return;
+        QCOMPARE(control<QLabel>(w, "dateLabel")->text(), shown.value(1));
+        QCOMPARE(control<QLabel>(w, "mewaLabel")->text(), shown.value(2));
+        QVERIFY(control<GuardedTextEdit>(w, "forcesText")->toPlainText().contains(force));
+        // The names in Tibetan script are drawn in a font that has them.
+        for (const char* name : {"yearTibetanLabel", "mewaTibetanLabel"}) {
+            auto* label = control<QLabel>(w, name);
+            QVERIFY2(drawsEveryGlyph(label->font(), label->text()), name);
+        }
     }
 
     // ---- the note on a birth before Losar ----
