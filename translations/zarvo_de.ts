@@ -576,6 +576,10 @@ Der Bericht konnte nicht gespeichert werden (%2).</translation>
         <source>Tibetan Astrology Report</source>
         <translation>Bericht zur tibetischen Astrologie</translation>
     </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>

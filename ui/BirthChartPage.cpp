@@ -57,8 +57,8 @@ void BirthChartPage::showChart()
         html += QStringLiteral("<p><span style=\"color:#00ffff; font-weight:bold\">%1</span>%2")
                     .arg(line.caption.toHtmlEscaped(), line.value.toHtmlEscaped());
         if (!line.tibetan.isEmpty())
-            html += QStringLiteral(" &nbsp;<span style=\"color:#ffff80; font-size:large\">%1</span>")
-                        .arg(line.tibetan.toHtmlEscaped());
+            html += QStringLiteral(" &nbsp;<span style=\"color:#ffff80; font-size:large; font-family:'%1'\">%2</span>")
+                        .arg(Look::tibetanFamilies().join(QStringLiteral("','")), line.tibetan.toHtmlEscaped());
         html += QStringLiteral("<br>%1</p>").arg(line.paragraph.toHtmlEscaped());
     };
     for (qsizetype i = 3; i < chart.lines.size(); ++i)

@@ -91,6 +91,7 @@ void insert(QTextCursor& cursor, const QList<Run>& runs)
     value.setForeground(QColor(Qt::black));
     QTextCharFormat tibetan = value;
     tibetan.setFontPointSize(cursor.document()->defaultFont().pointSizeF() * 1.4);
+    tibetan.setFontFamilies(Look::tibetanFamilies());
     for (const Run& run : runs) {
         // The document keeps lines as blocks; a CR LF pair is one line break.
         QString text = run.text;

@@ -70,6 +70,25 @@ void ReportWindow::saveReading()
     m_platform.showMessage(this, text, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
+void ReportWindow::saveReportAsPdf()
+{
+    Platform::FileDialog dialog;
+    dialog.mode = Platform::FileDialog::Mode::Save;
+    dialog.filter = tr("PDF Document (*.pdf)");
+    dialog.defaultSuffix = QStringLiteral("pdf");
+    dialog.confirmOverwrite = true;
+    dialog.refuseReadOnly = true;
+    dialog.title = Captions::applicationTitle();
+    const QString path = m_platform.chooseFile(this, dialog);
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (ReportDocument::writePdf(*m_ui->reportText->document(), path, &reason))
+        return;
+    const QString text = tr("%1\nThe report could not be saved (%2).").arg(QDir::toNativeSeparators(path), reason);
+    m_platform.showMessage(this, text, Platform::Icon::Critical, Platform::Buttons::Ok);
+}
+
 void ReportWindow::printReport()
 {
     QTextCursor cursor = m_ui->reportText->textCursor();

@@ -28,6 +28,9 @@ private slots:
     // Writes the reading file of the birth data where the user chooses.
     void saveReading();
     void printReport();
+    // The report as a PDF file where the user chooses: how it leaves the program
+    // without a printer.
+    void saveReportAsPdf();
 
 private:
     void showReport();

@@ -67,6 +67,11 @@ const QHash<QString, ClassRule>& classRules()
         {QStringLiteral("sign"), font(9, true)},
         {QStringLiteral("large"), font(9, false)},
         {QStringLiteral("bold"), font(0, true)},
+        {QStringLiteral("tibetan"),
+         [](QWidget*, Change& change) {
+             change.fontChanged = true;
+             change.font.setFamilies(tibetanFamilies());
+         }},
         // Entry fields: the reading's paragraphs lie on the purple, the report on pink.
         {QStringLiteral("purpleField"),
          [](QWidget*, Change& change) {
@@ -150,6 +155,12 @@ QFont verdana(double pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+QStringList tibetanFamilies()
+{
+    return {QStringLiteral("Microsoft Himalaya"), QStringLiteral("Tibetan Machine Uni"),
+            QStringLiteral("Noto Serif Tibetan"), QStringLiteral("DDC Uchen")};
 }
 
 void applyWindowLook(QWidget* window)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +23,10 @@ QIcon applicationIcon();
 
 // Verdana, falling back to the metric-compatible DejaVu Sans where Verdana is missing.
 QFont verdana(double pointSize = 8.25, bool bold = false);
+
+// The fonts that hold the Tibetan script, first the one Windows ships, then Debian's:
+// named, so that a system whose own fallback does not know the script still finds one.
+QStringList tibetanFamilies();
 
 // The purple background, light text and Verdana 8.25 pt. Given before the form makes
 // the controls, so that they inherit it instead of being told of a change one by one.

@@ -58,7 +58,7 @@ click_result "$result" "${RESULT_TAB4[@]}"
 wait_region_differs "$result" "$page" "$E2E_TMP/first-page.png" "$E2E_TMP/chart.png" "page of tab 4"
 screenshot birth-chart
 # Mewa 7 shows its red beside its name.
-red=$(convert "$E2E_TMP/chart.png" -crop 20x12+10+142 +repage -fuzz 10% -fill white -opaque "rgb(208,32,42)" \
+red=$(convert "$E2E_TMP/chart.png" -crop 197x200+0+0 +repage -fuzz 10% -fill white -opaque "rgb(208,32,42)" \
     -fill black +opaque white -format "%[fx:round(mean*w*h)]" info:)
 log "$red red pixels in the mewa's colour"
 [ "$red" -gt 150 ] || fail "the mewa's colour is not shown ($red red pixels)"

@@ -74,6 +74,13 @@ click_result "$result" "${RESULT_TAB3[@]}"
 wait_region_differs "$result" "$page_region" "$E2E_TMP/tab2.png" "$E2E_TMP/tab3.png" "page of tab 3"
 [ "$(pixels_differing "$E2E_TMP/anna.png" "$E2E_TMP/tab3.png")" -gt 1000 ] || fail "tab 3 shows the page of tab 1"
 shot windows-result-tab3 "$result"
+# The birth chart, mewa 7 in its red, its Tibetan names drawn by the Tibetan font.
+click_result "$result" 437 50
+wait_region_differs "$result" "$page_region" "$E2E_TMP/tab3.png" "$E2E_TMP/tab4.png" "page of tab 4"
+shot windows-result-tab4 "$result"
+red=$(convert "$E2E_TMP/tab4.png" -crop 197x200+0+0 +repage -fuzz 10% -fill white -opaque "rgb(208,32,42)" \
+    -fill black +opaque white -format "%[fx:round(mean*w*h)]" info:)
+[ "$red" -gt 150 ] || fail "the chart shows no mewa colour ($red red pixels)"
 click_result "$result" "${RESULT_TAB1[@]}"
 wait_region_equals "$result" "$page_region" "$E2E_TMP/anna.png" "page of tab 1 again"
 
@@ -107,6 +114,18 @@ wait_windows ResultWindow
 exit_from_result "$result"
 wait_exit "$first"
 assert_eq "$APP_STATUS" 0 "exit status of the program"
+
+# The report on the command line, as text and as a PDF.
+log "step 4b: the report on the command line"
+(cd "$WORK" && env -i "${WINE_ENV[@]}" timeout 120 wine "$win_exe" --report "$(winpath "$WORK/linux.tib")" \
+    --pdf "$(winpath "$WORK/linux.pdf")") >>"$ARTIFACTS/$E2E_NAME-wine.log" 2>&1 || fail "--report --pdf failed"
+wait_file "$WORK/linux.pdf"
+pdf_text=$(pdftotext "$WORK/linux.pdf" -)
+grep -qF "Your Tibetan Birth Year: Wood-Female-Hare (rabjung 16, year 49)" <<<"$pdf_text" \
+    || fail "the PDF written under Wine lacks the chart"
+report_text=$( (cd "$WORK" && env -i "${WINE_ENV[@]}" timeout 120 wine "$win_exe" --report "$(winpath "$WORK/linux.tib")") \
+    2>>"$ARTIFACTS/$E2E_NAME-wine.log" | tr -d '\r')
+grep -qxF "Your Birth Mewa: 7 Red" <<<"$report_text" || fail "--report under Wine wrote no chart: $report_text"
 wait_windows
 settings="$PROFILE/AppData/Local/Ovanthe Softwares/zarvo-tibetan-astrology.ini"
 assert_file "$settings" "settings of the program"

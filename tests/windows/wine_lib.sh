@@ -28,6 +28,10 @@ wine_init() {
     # The Windows user's profile: the one folder under users that is not Public.
     PROFILE=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)
     [ -d "$PROFILE/AppData" ] || fail "the Wine prefix has no user profile"
+    # Windows ships a Tibetan font (Microsoft Himalaya); the prefix gets Debian's.
+    local tibetan=/usr/share/fonts/truetype/tibetan-machine/TibetanMachineUni.ttf
+    [ -f "$tibetan" ] || fail "no Tibetan font to install: $tibetan"
+    cp "$tibetan" "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 wine_cleanup() {
