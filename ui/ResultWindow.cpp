@@ -33,6 +33,11 @@ ResultWindow::ResultWindow(Navigator& navigator)
     setWindowTitle(Captions::windowCaption());
     Look::applyWindowLook(this);
     m_ui->setupUi(this);
+    // The sign names lie on their frames' top edges and the offers reach the window's
+    // bottom: these boxes lay out over their whole rectangle, not only inside their frames.
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{m_ui->elementBox, m_ui->westernBox, m_ui->animalBox, m_ui->commandBox})
+        box->setAttribute(Qt::WA_LayoutOnEntireRect);
     Look::applyClasses(this);
     WindowParts::fitButtonsToText(this);
 
