@@ -54,7 +54,6 @@ SupportScreen::SupportScreen(Navigator& navigator)
     const QString caption = Captions::windowCaption();
     setWindowTitle(caption);
     m_ui->captionLabel->setText(caption);
-    m_ui->captionLabel->adjustSize();
     setWindowIcon(Look::applicationIcon());
     m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     // A new paragraph for every run, kept while the screen lives.
@@ -63,7 +62,6 @@ SupportScreen::SupportScreen(Navigator& navigator)
     m_ui->paragraphLabel->setText(PromoTexts::text(paragraphs[paragraphFor(m_nav.platform().nextRandom())]));
     m_ui->catalogueLabel->setText(PromoTexts::text("nag-catalogue"));
     m_ui->visitCheckBox->setText(m_ui->visitCheckBox->text().arg(WebAddress::forumDisplay()));
-    m_ui->homePageLink->adjustSize();  // sized to its text, in any language
 
     connect(m_ui->visitCheckBox, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
     connect(m_ui->homePageLink, &LinkLabel::clicked, this,
@@ -71,8 +69,8 @@ SupportScreen::SupportScreen(Navigator& navigator)
     connect(m_ui->referButton, &QPushButton::clicked, this, &SupportScreen::submit);
     connect(m_ui->exitButton, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
-    // The message box lies below its frame's bottom edge: clipped and never seen, yet it
-    // keeps its text and the tab order reaches it.
+    // The message box has no size: never seen, yet it keeps its text and the tab order
+    // reaches it.
     // A box's placeholder is the text the form gives it: an ordinary text that the
     // focus clears and brings back, not a grey hint.
     for (QObject* box : std::initializer_list<QObject*>{m_ui->nameEdit, m_ui->emailEdit, m_ui->friendNameEdit,
