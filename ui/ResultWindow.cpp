@@ -31,6 +31,11 @@ ResultWindow::ResultWindow(Platform& platform, const BirthData& birthData, const
 {
     WindowParts::setUpForm(*m_ui, this);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The sign names lie on their frames' top edges and the offers reach the window's
+    // bottom: these boxes lay out over their whole rectangle, not only inside their frames.
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{m_ui->elementBox, m_ui->westernBox, m_ui->animalBox, m_ui->commandBox})
+        box->setAttribute(Qt::WA_LayoutOnEntireRect);
     WindowParts::fitButtonsToText(this);
 
     // The birth chart follows the three pages of the reading as a fourth.

@@ -49,7 +49,6 @@ SupportScreen::SupportScreen(Platform& platform)
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     m_ui->captionLabel->setText(windowTitle());
-    m_ui->captionLabel->adjustSize();
     setWindowIcon(Look::applicationIcon());
     m_ui->iconPicture->setPicture(QStringLiteral(":/icon/zarvo.svg"));
     // A new paragraph for every run, kept while the screen lives.
@@ -58,7 +57,6 @@ SupportScreen::SupportScreen(Platform& platform)
     m_ui->paragraphLabel->setText(PromoTexts::text(paragraphs[paragraphFor(m_platform.nextRandom())]));
     m_ui->catalogueLabel->setText(PromoTexts::text("nag-catalogue"));
     m_ui->visitCheckBox->setText(m_ui->visitCheckBox->text().arg(WebAddress::forumDisplay()));
-    m_ui->homePageLink->adjustSize();  // sized to its text, in any language
 
     connect(m_ui->visitCheckBox, &QCheckBox::toggled, this, &SupportScreen::openHomePage);
     connect(m_ui->homePageLink, &LinkLabel::clicked, this,
@@ -66,8 +64,8 @@ SupportScreen::SupportScreen(Platform& platform)
     connect(m_ui->referButton, &QPushButton::clicked, this, &SupportScreen::submit);
     connect(m_ui->exitButton, &QPushButton::clicked, this, &SupportScreen::quitProgram);
 
-    // The message box lies below its frame's bottom edge: clipped and never seen, yet it
-    // keeps its text and the tab order reaches it.
+    // The message box has no size: never seen, yet it keeps its text and the tab order
+    // reaches it.
     // A box's placeholder is the text the form gives it: an ordinary text that the
     // focus clears and brings back, not a grey hint.
     for (QObject* box : std::initializer_list<QObject*>{m_ui->nameEdit, m_ui->emailEdit, m_ui->friendNameEdit,

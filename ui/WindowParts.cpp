@@ -28,10 +28,8 @@ void fitButtonsToText(QWidget* window)
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         const QString shown = QString(button->text()).remove(u'&');
         const int needed = button->fontMetrics().horizontalAdvance(shown) + 2 * Margin;
-        if (button->width() >= needed)
-            continue;
-        const QRect place = button->geometry();
-        button->setGeometry(place.right() + 1 - needed, place.y(), needed, place.height());
+        if (button->maximumWidth() < needed)
+            button->setFixedWidth(needed);
     }
 }
 
@@ -40,11 +38,6 @@ void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Platform& platform)
     visit->setText(visitCaption());
     QObject::connect(visit, &LinkLabel::clicked, visit, [&platform] { openPage(platform, WebPage::Home); });
     showPromoLink(forum, PromoTexts::ForumInvitation, platform);
-    // Their texts come from the build and the promotional texts, so they are centred here.
-    for (LinkLabel* link : {visit, forum}) {
-        link->adjustSize();
-        link->move((link->parentWidget()->width() - link->width()) / 2, link->y());
-    }
 }
 
 QString visitCaption()

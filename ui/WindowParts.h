@@ -33,13 +33,15 @@ void openPage(Platform& platform, WebPage page);
 // Shows a promotional link's text on label, which then opens the link's page when clicked.
 void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Platform& platform);
 
-// The two links at the top of the result and report windows, each centred on its text where
-// the form puts it: the visit caption and the forum invitation, both to the home page.
+// The two links at the top of the result and report windows: the visit caption and the forum
+// invitation, both to the home page.
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Platform& platform);
 // "Click Here To Visit <site> Now".
 QString visitCaption();
-// Widens each push button of window whose text (a translation, say) leaves less than a
-// small margin on either side; it grows to the left, keeping its right edge in place.
+// Widens each push button of window whose form holds it narrower than its text (a
+// translation, say) and a small margin on either side; its layout makes room for it.
+// A layout alone would not do: Qt's Fusion style gives a button with text at least 80
+// pixels, more than the forms' buttons have.
 void fitButtonsToText(QWidget* window);
 
 } // namespace WindowParts
