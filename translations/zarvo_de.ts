@@ -580,6 +580,10 @@ Der Bericht konnte nicht gespeichert werden (%2).</translation>
         <source>PDF Document (*.pdf)</source>
         <translation>PDF-Dokument (*.pdf)</translation>
     </message>
+    <message>
+        <source>Save as P&amp;DF</source>
+        <translation>Als &amp;PDF speichern</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>

@@ -23,13 +23,15 @@ ReportWindow::ReportWindow(Platform& platform, const BirthData& birthData, const
     , m_reading(reading)
 {
     WindowParts::setUpForm(*m_ui, this);
-    WindowParts::fitButtonsToText(this);
     // A form holds whole point sizes only.
     m_ui->reportText->setFont(Look::verdana(9.75));
     connect(m_ui->reportText, &GuardedTextEdit::clipboardClearRequested, this, [this] { m_platform.clearClipboard(); });
 
     connect(m_ui->saveButton, &QPushButton::clicked, this, &ReportWindow::saveReading);
     connect(m_ui->printButton, &QPushButton::clicked, this, &ReportWindow::printReport);
+    connect(m_ui->pdfButton, &QPushButton::clicked, this, &ReportWindow::saveReportAsPdf);
+    // Added after the specified two, it comes after them in the tab order too.
+    setTabOrder(m_ui->printButton, m_ui->pdfButton);
     WindowParts::showPromoLink(m_ui->offerLink, PromoTexts::FullBrand, m_platform);
     WindowParts::setUpSiteLinks(m_ui->visitLink, m_ui->forumLink, m_platform);
     showReport();

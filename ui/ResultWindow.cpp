@@ -36,7 +36,6 @@ ResultWindow::ResultWindow(Platform& platform, const BirthData& birthData, const
     for (QWidget* box :
          std::initializer_list<QWidget*>{m_ui->elementBox, m_ui->westernBox, m_ui->animalBox, m_ui->commandBox})
         box->setAttribute(Qt::WA_LayoutOnEntireRect);
-    WindowParts::fitButtonsToText(this);
 
     // The birth chart follows the three pages of the reading as a fourth.
     auto* chartPage = new BirthChartPage(m_birthData, m_ui->resultPages);

@@ -6,7 +6,6 @@
 #include "widgets/LinkLabel.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
 
 namespace WindowParts {
 
@@ -20,17 +19,6 @@ void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Platform& pla
     label->setText(PromoTexts::text(link.text));
     QObject::connect(label, &LinkLabel::clicked, label,
                      [&platform, page = link.page] { openPage(platform, page); });
-}
-
-void fitButtonsToText(QWidget* window)
-{
-    constexpr int Margin = 8;  // pixels on either side of the text
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        const QString shown = QString(button->text()).remove(u'&');
-        const int needed = button->fontMetrics().horizontalAdvance(shown) + 2 * Margin;
-        if (button->maximumWidth() < needed)
-            button->setFixedWidth(needed);
-    }
 }
 
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Platform& platform)

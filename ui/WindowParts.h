@@ -38,10 +38,5 @@ void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Platform& pla
 void setUpSiteLinks(LinkLabel* visit, LinkLabel* forum, Platform& platform);
 // "Click Here To Visit <site> Now".
 QString visitCaption();
-// Widens each push button of window whose form holds it narrower than its text (a
-// translation, say) and a small margin on either side; its layout makes room for it.
-// A layout alone would not do: Qt's Fusion style gives a button with text at least 80
-// pixels, more than the forms' buttons have.
-void fitButtonsToText(QWidget* window);
 
 } // namespace WindowParts

@@ -376,6 +376,9 @@ QString MonkeyPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
         dialogLoop(parent, dialog.mode == FileDialog::Mode::Open ? QStringLiteral("open dialog") : QStringLiteral("save dialog"));
     if (fileDialogs.size() > 1000)
         fileDialogs.clear();
+    // The report as a PDF is no reading file: it goes beside them, unchecked.
+    if (dialog.defaultSuffix == QLatin1String("pdf"))
+        return path(QStringLiteral("report.pdf"));
     FileAnswer answer;
     answer.mode = dialog.mode;
     answer.serial = currentSerial;

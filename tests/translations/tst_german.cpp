@@ -281,6 +281,16 @@ private slots:
         app.showSupportScreen();
         clashes << accessKeyClashes(app.supportScreen());
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(" | "))));
+        // Each button is wide enough for its caption in either language.
+        report.show();
+        for (QWidget* window : {static_cast<QWidget*>(app.mainWindow()), static_cast<QWidget*>(&about),
+                                static_cast<QWidget*>(app.resultWindow()), static_cast<QWidget*>(&report),
+                                static_cast<QWidget*>(app.supportScreen())}) {
+            for (QPushButton* button : window->findChildren<QPushButton*>()) {
+                const int needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&'));
+                QVERIFY2(button->width() >= needed + 8, qPrintable(button->objectName() + u':' + button->text()));
+            }
+        }
         app.quitApplication();
     }
 

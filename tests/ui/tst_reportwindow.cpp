@@ -252,6 +252,38 @@ private slots:
         QVERIFY(s.platform.messages.isEmpty());
     }
 
+    void pdf_savesTheReport_data()
+    {
+        QTest::addColumn<bool>("folderGone");
+        QTest::newRow("written") << false;
+        QTest::newRow("folder gone") << true;
+    }
+    void pdf_savesTheReport()
+    {
+        QFETCH(bool, folderGone);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(folderGone ? "gone/anna.pdf" : "anna.pdf");
+        Session s;
+        ReportWindow report(s.platform, s.birth, s.reading, nullptr);
+        report.show();
+        s.platform.fileAnswers.enqueue(path);
+        QTest::mouseClick(control<QPushButton>(&report, "pdfButton"), Qt::LeftButton);
+        QCOMPARE(s.platform.fileDialogs.size(), 1);
+        QCOMPARE(s.platform.fileDialogs.first().filter, QStringLiteral("PDF Document (*.pdf)"));
+        QCOMPARE(s.platform.fileDialogs.first().defaultSuffix, QStringLiteral("pdf"));
+        QFile file(path);
+        if (folderGone) {
+            QCOMPARE(s.platform.messages.size(), 1);
+            QVERIFY2(s.platform.messages.first().text.startsWith(path + QStringLiteral("\nThe report could not be saved (")),
+                     qPrintable(s.platform.messages.first().text));
+            QVERIFY(!file.exists());
+            return;
+        }
+        QVERIFY(s.platform.messages.isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF-"));
+    }
+
     void save_failureIsReported_data()
     {
         QTest::addColumn<QString>("kind");
