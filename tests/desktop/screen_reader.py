@@ -267,7 +267,7 @@ def read_pages(run, result):
     check_window(result)
     tabs = find(result, pyatspi.ROLE_PAGE_TAB_LIST)
     tab_names = [t.name for t in children(tabs) if t.getRole() == pyatspi.ROLE_PAGE_TAB]
-    if tab_names != ["Tibetan Astrology", "Tibetan Sun Sign", "Tibetan Animal Sign"]:
+    if tab_names != ["Tibetan Astrology", "Tibetan Sun Sign", "Tibetan Animal Sign", "Tibetan Birth Chart"]:
         fail("the result window's tabs are %s" % tab_names)
     labels, pictures = set(), {}
     for tab in [t for t in children(tabs) if t.getRole() == pyatspi.ROLE_PAGE_TAB]:
