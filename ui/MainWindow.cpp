@@ -197,7 +197,7 @@ void MainWindow::openReadingFile(const QString& path)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Never cancelled; the support screen comes first.
+    // Never cancelled; told first, so that the support screen, where it comes, comes before.
     emit closing();
     event->accept();
 }

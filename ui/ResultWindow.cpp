@@ -133,7 +133,7 @@ void ResultWindow::goBack()
 
 void ResultWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing never is cancelled; the support screen takes over.
+    // Never cancelled; where the user closed it, the support screen takes over.
     emit closing();
     event->accept();
 }
