@@ -31,7 +31,7 @@ void BirthChartPage::showEvent(QShowEvent* event)
 void BirthChartPage::showChart()
 {
     const BirthChartText::Chart chart = BirthChartText::forBirth(m_birthData);
-    if (chart.lines.size() < 3) {
+    if (chart.lines.isEmpty()) {
         // No chart: the one line that says why takes the year's place.
         m_ui->yearLabel->setText(chart.missing);
         for (QWidget* part : std::initializer_list<QWidget*>{m_ui->yearTibetanLabel, m_ui->dateCaption, m_ui->dateLabel,

@@ -53,31 +53,27 @@ void ReportWindow::showReport()
 
 void ReportWindow::saveReading()
 {
-    // Stops at the first failure: silently at a cancel, with a message when the file
-    // could not be written, so that a lost save is never taken for a good one.
-    Platform::FileDialog dialog;
-    dialog.mode = Platform::FileDialog::Mode::Save;
-    dialog.filter = tr("Rich Text Format (*.tib)");
-    dialog.defaultSuffix = QStringLiteral("tib");
-    dialog.confirmOverwrite = true;
-    dialog.refuseReadOnly = true;
-    dialog.title = Captions::applicationTitle();
-    const QString path = m_platform.chooseFile(this, dialog);
-    if (path.isEmpty())
-        return;
-    QString reason;
-    if (ReadingFileAccess::write(path, m_birthData, &reason))
-        return;
-    const QString text = tr("%1\nThe reading could not be saved (%2).").arg(QDir::toNativeSeparators(path), reason);
-    m_platform.showMessage(this, text, Platform::Icon::Critical, Platform::Buttons::Ok);
+    saveAs(tr("Rich Text Format (*.tib)"), QStringLiteral("tib"), tr("%1\nThe reading could not be saved (%2)."),
+           [this](const QString& path, QString* reason) { return ReadingFileAccess::write(path, m_birthData, reason); });
 }
 
 void ReportWindow::saveReportAsPdf()
 {
+    saveAs(tr("PDF Document (*.pdf)"), QStringLiteral("pdf"), tr("%1\nThe report could not be saved (%2)."),
+           [this](const QString& path, QString* reason) {
+               return ReportDocument::writePdf(*m_ui->reportText->document(), path, reason);
+           });
+}
+
+void ReportWindow::saveAs(const QString& filter, const QString& suffix, const QString& failure,
+                          const std::function<bool(const QString& path, QString* reason)>& write)
+{
+    // Stops at the first failure: silently at a cancel, with a message when the file
+    // could not be written, so that a lost save is never taken for a good one.
     Platform::FileDialog dialog;
     dialog.mode = Platform::FileDialog::Mode::Save;
-    dialog.filter = tr("PDF Document (*.pdf)");
-    dialog.defaultSuffix = QStringLiteral("pdf");
+    dialog.filter = filter;
+    dialog.defaultSuffix = suffix;
     dialog.confirmOverwrite = true;
     dialog.refuseReadOnly = true;
     dialog.title = Captions::applicationTitle();
@@ -85,10 +81,10 @@ void ReportWindow::saveReportAsPdf()
     if (path.isEmpty())
         return;
     QString reason;
-    if (ReportDocument::writePdf(*m_ui->reportText->document(), path, &reason))
+    if (write(path, &reason))
         return;
-    const QString text = tr("%1\nThe report could not be saved (%2).").arg(QDir::toNativeSeparators(path), reason);
-    m_platform.showMessage(this, text, Platform::Icon::Critical, Platform::Buttons::Ok);
+    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(path), reason), Platform::Icon::Critical,
+                           Platform::Buttons::Ok);
 }
 
 void ReportWindow::printReport()

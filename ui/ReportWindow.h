@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QScopedPointer>
 
+#include <functional>
+
 class GuardedTextEdit;
 class Platform;
 
@@ -34,6 +36,10 @@ private slots:
 
 private:
     void showReport();
+    // Asks for a file of the given type and writes it with write; failure names the
+    // path (%1) and the reason (%2).
+    void saveAs(const QString& filter, const QString& suffix, const QString& failure,
+                const std::function<bool(const QString& path, QString* reason)>& write);
 
     const QScopedPointer<Ui::ReportWindow> m_ui;
     Platform& m_platform;
