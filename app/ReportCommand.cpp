@@ -5,6 +5,7 @@
 #include "engine/BirthCheck.h"
 #include "engine/ComputeReading.h"
 #include "platform/ReadingFileAccess.h"
+#include "platform/SaveTarget.h"
 #include "text/Blanks.h"
 #include "ui/MainWindow.h"
 #include "ui/ReportDocument.h"
@@ -72,7 +73,8 @@ int run(int argc, char* argv[])
     QTextDocument document;
     ReportDocument::fill(document, birthData, reading);
     QString reason;
-    if (!ReportDocument::writePdf(document, request.pdfFile, &reason))
+    constexpr qsizetype largestPdfReplacedInPlace = 64 << 20;
+    if (!SaveTarget::open(request.pdfFile).write(ReportDocument::pdf(document), largestPdfReplacedInPlace, &reason))
         return refuse(QCoreApplication::translate("ReportWindow", "%1\nThe report could not be saved (%2).")
                           .arg(QDir::toNativeSeparators(request.pdfFile), reason));
     return 0;

@@ -36,6 +36,14 @@ QString CheckingFileDialog::choose(QWidget* parent, const Platform::FileDialog& 
     return dialog.chosenFile();
 }
 
+SaveTarget CheckingFileDialog::chooseTarget(QWidget* parent, const Platform::FileDialog& settings)
+{
+    CheckingFileDialog dialog(parent, settings);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.m_target.isNull() ? SaveTarget::open(dialog.chosenFile()) : dialog.m_target;
+}
+
 QString CheckingFileDialog::chosenFile() const
 {
     return m_chosen.isEmpty() ? selectedFiles().value(0) : m_chosen;
@@ -56,9 +64,14 @@ void CheckingFileDialog::accept()
     }
     if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix()))
         file.setFile(file.filePath() + u'.' + defaultSuffix());
-    if (refuse(file) || (file.exists() && m_confirmOverwrite && !replaceAllowed(file)))
+    if (refuse(file))
+        return;
+    // Opened before the question, and held while it is up.
+    const SaveTarget target = SaveTarget::open(file.absoluteFilePath());
+    if (target.exists() && m_confirmOverwrite && !replaceAllowed(file))
         return;
     m_chosen = file.absoluteFilePath();
+    m_target = target;
     QDialog::accept();  // past Qt's own checks, which look at the name as typed
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SaveTarget.h"
 
 #include <QFileDialog>
 
@@ -10,7 +11,8 @@ class QFileInfo;
 // saving, the name always gets the default suffix (Qt adds it only to names without
 // a dot), a name in a folder that does not exist is refused, and so on request is a
 // read-only file or folder; the question before replacing a file is about the name
-// that is handed back.
+// that is handed back, and is asked with the name's folder already opened: that folder
+// is where the save goes.
 class CheckingFileDialog : public QFileDialog
 {
 public:
@@ -18,6 +20,8 @@ public:
 
     // Runs the dialog; the name chosen, or an empty one for a cancel.
     static QString choose(QWidget* parent, const Platform::FileDialog& settings);
+    // Runs a save dialog; a null target for a cancel.
+    static SaveTarget chooseTarget(QWidget* parent, const Platform::FileDialog& settings);
 
     QString chosenFile() const;
 
@@ -32,4 +36,5 @@ private:
     bool m_refuseReadOnly = false;
     bool m_confirmOverwrite = false;
     QString m_chosen;
+    SaveTarget m_target;
 };

@@ -1,5 +1,7 @@
 #include "platform/DialogCountingPlatform.h"
 
+#include "platform/SaveTarget.h"
+
 #include <QDialog>
 
 // Counts one open dialog for as long as it lives.
@@ -35,6 +37,12 @@ QString DialogCountingPlatform::chooseFile(QWidget* parent, const FileDialog& di
 {
     const Counted counted(*this);
     return m_inner.chooseFile(parent, dialog);
+}
+
+SaveTarget DialogCountingPlatform::chooseSaveTarget(QWidget* parent, const FileDialog& dialog)
+{
+    const Counted counted(*this);
+    return m_inner.chooseSaveTarget(parent, dialog);
 }
 
 int DialogCountingPlatform::runDialog(QDialog& dialog)

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QDialog;
+class SaveTarget;
 class QTextDocument;
 class QWidget;
 
@@ -34,6 +35,10 @@ public:
     // A modal file dialog with an empty initial name; an empty result is a cancel. A
     // save dialog hands back only a name in a folder that exists.
     virtual QString chooseFile(QWidget* parent, const FileDialog& dialog) = 0;
+    // A save dialog whose answer is the folder the user saw, opened before any question
+    // about replacing a file there; a null target is a cancel. By default the folder of
+    // chooseFile's name.
+    virtual SaveTarget chooseSaveTarget(QWidget* parent, const FileDialog& dialog);
     // Hands a web address to the default browser and returns at once; never reports.
     virtual void openUrl(const QString& address) = 0;
     // Empties the system clipboard (and on X11 the selection).

@@ -29,6 +29,11 @@ QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
     return CheckingFileDialog::choose(parent, dialog);
 }
 
+SaveTarget QtPlatform::chooseSaveTarget(QWidget* parent, const FileDialog& dialog)
+{
+    return CheckingFileDialog::chooseTarget(parent, dialog);
+}
+
 void QtPlatform::openUrl(const QString& address)
 {
     // QDesktopServices starts the browser detached; its outcome is not looked at.

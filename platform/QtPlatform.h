@@ -10,6 +10,7 @@ class QtPlatform : public Platform
 public:
     Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
+    SaveTarget chooseSaveTarget(QWidget* parent, const FileDialog& dialog) override;
     void openUrl(const QString& address) override;
     void clearClipboard() override;
     bool printDocument(QTextDocument& document) override;

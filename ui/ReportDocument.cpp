@@ -4,9 +4,9 @@
 #include "ui/ReportComposer.h"
 #include "widgets/Look.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScopedPointer>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -33,26 +33,21 @@ QString plainText(const BirthData& birthData, const Reading& reading)
         .replace(QLatin1String(ReportComposer::LineEnd), QStringLiteral("\n"));
 }
 
-bool writePdf(const QTextDocument& document, const QString& path, QString* reason)
+QByteArray pdf(const QTextDocument& document)
 {
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        {
-            QPdfWriter writer(&file);
-            writer.setTitle(QCoreApplication::translate("ReportWindow", "Tibetan Astrology Report"));
-            writer.setCreator(QCoreApplication::applicationName());
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-            // Printing lays the document out anew on the pages, so it works on a copy.
-            const QScopedPointer<QTextDocument> copy(document.clone());
-            copy->print(&writer);
-        }
-        written = file.error() == QFileDevice::NoError && file.commit();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QCoreApplication::translate("ReportWindow", "Tibetan Astrology Report"));
+        writer.setCreator(QCoreApplication::applicationName());
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        // Printing lays the document out anew on the pages, so it works on a copy.
+        const QScopedPointer<QTextDocument> copy(document.clone());
+        copy->print(&writer);
     }
-    if (!written && reason)
-        *reason = file.errorString();
-    return written;
+    return buffer.data();
 }
 
 } // namespace ReportDocument

@@ -3,6 +3,7 @@
 #include "engine/BirthData.h"
 #include "engine/Reading.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QTextDocument;
@@ -17,8 +18,7 @@ QString footer();
 void fill(QTextDocument& document, const BirthData& birthData, const Reading& reading);
 // The report as plain text with LF line ends, as a terminal shows it.
 QString plainText(const BirthData& birthData, const Reading& reading);
-// Writes the document as a PDF file, replacing any file at path only once the whole
-// PDF is written. On failure reason, when given, says why, in a few words.
-bool writePdf(const QTextDocument& document, const QString& path, QString* reason = nullptr);
+// The document as a PDF file's bytes, on A4 pages.
+QByteArray pdf(const QTextDocument& document);
 
 } // namespace ReportDocument

@@ -2,8 +2,9 @@
 #include "ui_ReportWindow.h"
 
 #include "data/PromoTexts.h"
-#include "platform/ReadingFileAccess.h"
+#include "files/ReadingFile.h"
 #include "platform/Platform.h"
+#include "platform/SaveTarget.h"
 #include "site/Captions.h"
 #include "site/WebAddress.h"
 #include "ui/ReportDocument.h"
@@ -54,19 +55,20 @@ void ReportWindow::showReport()
 void ReportWindow::saveReading()
 {
     saveAs(tr("Rich Text Format (*.tib)"), QStringLiteral("tib"), tr("%1\nThe reading could not be saved (%2)."),
-           [this](const QString& path, QString* reason) { return ReadingFileAccess::write(path, m_birthData, reason); });
+           [this] { return ReadingFile::contentFor(m_birthData); }, ReadingFile::MaxScanBytes);
 }
 
 void ReportWindow::saveReportAsPdf()
 {
+    // A PDF replaced where it stands is kept whole for putting back after a failure;
+    // a larger one is not replaced that way.
+    constexpr qsizetype largestPdfReplacedInPlace = 64 << 20;
     saveAs(tr("PDF Document (*.pdf)"), QStringLiteral("pdf"), tr("%1\nThe report could not be saved (%2)."),
-           [this](const QString& path, QString* reason) {
-               return ReportDocument::writePdf(*m_ui->reportText->document(), path, reason);
-           });
+           [this] { return ReportDocument::pdf(*m_ui->reportText->document()); }, largestPdfReplacedInPlace);
 }
 
 void ReportWindow::saveAs(const QString& filter, const QString& suffix, const QString& failure,
-                          const std::function<bool(const QString& path, QString* reason)>& write)
+                          const std::function<QByteArray()>& content, qsizetype largestReplacedInPlace)
 {
     // Stops at the first failure: silently at a cancel, with a message when the file
     // could not be written, so that a lost save is never taken for a good one.
@@ -77,13 +79,13 @@ void ReportWindow::saveAs(const QString& filter, const QString& suffix, const QS
     dialog.confirmOverwrite = true;
     dialog.refuseReadOnly = true;
     dialog.title = Captions::applicationTitle();
-    const QString path = m_platform.chooseFile(this, dialog);
-    if (path.isEmpty())
+    const SaveTarget target = m_platform.chooseSaveTarget(this, dialog);
+    if (target.isNull())
         return;
     QString reason;
-    if (write(path, &reason))
+    if (target.write(content(), largestReplacedInPlace, &reason))
         return;
-    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(path), reason), Platform::Icon::Critical,
+    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(target.path()), reason), Platform::Icon::Critical,
                            Platform::Buttons::Ok);
 }
 

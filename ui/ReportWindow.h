@@ -36,10 +36,10 @@ private slots:
 
 private:
     void showReport();
-    // Asks for a file of the given type and writes it with write; failure names the
+    // Asks for a file of the given type and writes content() into it; failure names the
     // path (%1) and the reason (%2).
     void saveAs(const QString& filter, const QString& suffix, const QString& failure,
-                const std::function<bool(const QString& path, QString* reason)>& write);
+                const std::function<QByteArray()>& content, qsizetype largestReplacedInPlace);
 
     const QScopedPointer<Ui::ReportWindow> m_ui;
     Platform& m_platform;

@@ -1,5 +1,6 @@
 // The reading file on every system: the bytes it holds, names that come back as
 // typed, and files of odd shapes.
+#include "files/InPlaceWrite.h"
 #include "files/ReadingFile.h"
 #include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
@@ -9,6 +10,51 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// A file on a small device that can be made to fail at a given write, for writing in
+// place: whatever fails, the old content must come out whole.
+class SmallDeviceFile : public InPlaceWrite::File
+{
+public:
+    QByteArray content;
+    qint64 room = 0;      // the device's size
+    int failingWrite = 0;  // the write (counted from 1) that stops half-way; 0 for none
+    int writes = 0;
+
+    bool readAtMost(qsizetype limit, QByteArray& bytes) override
+    {
+        bytes = content.left(limit + 1);
+        return true;
+    }
+    bool reserve(qint64 size) override
+    {
+        if (size > room)
+            return false;
+        if (size > content.size())
+            content.resize(size, '\0');
+        return true;
+    }
+    bool writeFromStart(const QByteArray& bytes) override
+    {
+        ++writes;
+        const qint64 fits = writes == failingWrite ? bytes.size() / 2 : qMin<qint64>(bytes.size(), room);
+        if (content.size() < fits)
+            content.resize(fits, '\0');
+        content.replace(0, fits, bytes.left(fits));
+        return fits == bytes.size();
+    }
+    bool truncate(qint64 size) override
+    {
+        content.resize(qMin<qint64>(size, content.size()));
+        return true;
+    }
+    bool sync() override { return true; }
+    QString errorString() const override { return QStringLiteral("no room"); }
+};
+
+} // namespace
 
 class TestReadingFile : public QObject
 {
@@ -20,6 +66,42 @@ private slots:
         const QString path = dir.filePath("anna.tib");
         QVERIFY(ReadingFileAccess::write(path, anna()));
         QCOMPARE(fileContent(path), annaLines("\r\n"));
+    }
+
+    void writeInPlace_keepsTheOldContentWhateverFails()
+    {
+        const QByteArray old = "old content\r\n";
+        const QByteArray longer = "a longer new content\r\n";
+        QString reason;
+        // No room for the longer content: nothing is written at all.
+        SmallDeviceFile full;
+        full.content = old;
+        full.room = old.size() + 4;
+        QVERIFY(!InPlaceWrite::replaceContent(full, longer, 1000, reason));
+        QCOMPARE(full.writes, 0);
+        QCOMPARE(full.content, old);
+        QCOMPARE(reason, QStringLiteral("no room"));
+        // A write that stops half-way after the room was taken: the old content goes back.
+        for (const QByteArray& content : {longer, QByteArray("new\r\n")}) {
+            SmallDeviceFile failing;
+            failing.content = old;
+            failing.room = 1000;
+            failing.failingWrite = 1;
+            QVERIFY(!InPlaceWrite::replaceContent(failing, content, 1000, reason));
+            QCOMPARE(failing.content, old);
+        }
+        // A file larger than any reading file is not read, let alone replaced.
+        SmallDeviceFile huge;
+        huge.content = QByteArray(2000, 'h');
+        huge.room = 100000;
+        QVERIFY(!InPlaceWrite::replaceContent(huge, longer, 1000, reason));
+        QCOMPARE(huge.writes, 0);
+        // And one that fits is replaced, shrinking.
+        SmallDeviceFile fits;
+        fits.content = longer;
+        fits.room = 1000;
+        QVERIFY(InPlaceWrite::replaceContent(fits, old, 1000, reason));
+        QCOMPARE(fits.content, old);
     }
 
     void saveThenRead_roundTrip_data()

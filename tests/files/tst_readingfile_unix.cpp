@@ -3,6 +3,11 @@
 #include "files/ReadingFile.h"
 #include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
+#include "platform/SaveTarget.h"
+#include "platform/unix/SaveSteps.h"
+
+#include <atomic>
+#include <thread>
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +17,13 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <stdio.h>
 #include <pwd.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,7 +37,8 @@ bool runningAsRoot()
 // file, so that the file is written where it stands: as root, 'nobody' in a folder of
 // root's (the file is given to nobody); otherwise this user in a folder without write
 // permission. A limit other than 0 is a file size limit for the save.
-bool saveWhereItStands(const QString& path, const BirthData& data, rlim_t limit = 0)
+enum class Outcome { Saved, Refused, Crashed, NotRun };
+Outcome saveWhereItStandsAs(const QString& path, const BirthData& data, rlim_t limit = 0)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const auto save = [&] {
@@ -43,19 +52,24 @@ bool saveWhereItStands(const QString& path, const BirthData& data, rlim_t limit 
     };
     const passwd* user = runningAsRoot() ? ::getpwnam("nobody") : nullptr;
     if (runningAsRoot() && (!user || ::lchown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) != 0))
-        return false;
+        return Outcome::NotRun;
     if (!runningAsRoot() && ::chmod(folder.constData(), 0555) != 0)
-        return false;
+        return Outcome::NotRun;
     const pid_t child = ::fork();
     if (child == 0) {
         const bool asUser = !user || (::setgid(user->pw_gid) == 0 && ::setuid(user->pw_uid) == 0);
         ::_exit(asUser && save() ? 0 : 1);
     }
     int status = 0;
-    const bool saved = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const bool ended = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status);
     if (!runningAsRoot())
         ::chmod(folder.constData(), 0755);
-    return saved;
+    return !ended ? Outcome::Crashed : WEXITSTATUS(status) == 0 ? Outcome::Saved : Outcome::Refused;
+}
+
+bool saveWhereItStands(const QString& path, const BirthData& data, rlim_t limit = 0)
+{
+    return saveWhereItStandsAs(path, data, limit) == Outcome::Saved;
 }
 
 // A name whose line is longer than a page, so that the new content takes more room
@@ -148,13 +162,96 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"r.tib"});
     }
 
-    void deviceFile_isRefused()
+    void thingsThatAreNoFiles_areRefusedWhereTheyStand()
     {
-        if (!QFile::exists("/dev/full"))
-            QSKIP("no /dev/full here");
-        // /dev/full accepts an open but fails every write; it is no regular file, so the
-        // writer refuses it before touching it.
-        QVERIFY(!ReadingFileAccess::write("/dev/full", anna()));
+        // Refused before anything is written: replacing them would swap a FIFO or a
+        // device node for a file.
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("pipe.tib");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+        QStringList things{fifo, dir.path()};
+        const QString device = dir.filePath("full.tib");
+        if (runningAsRoot() && ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) == 0)
+            things << device;
+        for (const QString& thing : things) {
+            QVERIFY2(!ReadingFileAccess::write(thing, anna()), qPrintable(thing));
+            QVERIFY(!QFileInfo(thing).isFile());
+        }
+    }
+
+    void hugeFileWhereItStands_isRefusedUnread()
+    {
+        // Someone else's 100 GB file in place of a reading: its content cannot be kept
+        // for putting back, so it is not written, and not read whole either.
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        const QString path = dir.filePath("huge.tib");
+        writeBytes(path, "x");
+        if (::truncate(QFile::encodeName(path).constData(), off_t(100) << 30) != 0)
+            QSKIP("no sparse file of 100 GB here");
+        QVERIFY(saveWhereItStandsAs(path, anna()) == Outcome::Refused);
+        QCOMPARE(QFileInfo(path).size(), qint64(100) << 30);
+    }
+
+    void namesSwappedAfterTheCheck_neverRedirectTheSave()
+    {
+        // In a folder that others may write, another user may swap any name for a link
+        // at any moment; the bytes must land only in that folder, never through a link.
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+        QVERIFY(QDir(dir.path()).mkdir("own") && QDir(dir.path()).mkdir("shared"));
+        const QString own = dir.filePath("own/diary.txt");
+        writeBytes(own, "mine\r\n");
+        const QString reading = dir.filePath("shared/r.tib");
+        writeBytes(reading, "earlier\r\n");
+        QVERIFY(QFile::link(own, dir.filePath("shared/link")));
+        // The folder swapped for a link to the user's own once it was opened.
+        const SaveTarget opened = SaveTarget::open(reading);
+        QVERIFY(QDir(dir.path()).rename("shared", "moved") && QFile::link(dir.filePath("own"), dir.filePath("shared")));
+        QVERIFY(opened.write("new\r\n", 100));
+        QCOMPARE(fileContent(dir.filePath("moved/r.tib")), QByteArray("new\r\n"));
+        QVERIFY(QFile::remove(dir.filePath("shared")) && QDir(dir.path()).rename("moved", "shared"));
+        // The file's name and the link's swapped back and forth while saving.
+        std::atomic<bool> saving = true;
+        std::thread swapper([&] {
+            const QByteArray a = QFile::encodeName(reading), b = QFile::encodeName(dir.filePath("shared/link"));
+            while (saving)
+                ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
+        });
+        for (int i = 0; i < 300; ++i)
+            ReadingFileAccess::write(reading, anna());
+        saving = false;
+        swapper.join();
+        QCOMPARE(fileContent(own), QByteArray("mine\r\n"));
+        // The file's name swapped for a link just before it is written where it stands.
+        struct stat examined {};
+        QCOMPARE(::stat(QFile::encodeName(own).constData(), &examined), 0);
+        const QString planted = dir.filePath("shared/planted.tib");
+        QVERIFY(QFile::link(dir.filePath("own/nothing.txt"), planted));
+        const int folder = ::open(QFile::encodeName(dir.filePath("shared")).constData(), O_PATH | O_DIRECTORY);
+        QString reason;
+        QVERIFY(!SaveSteps::writeInPlace(folder, "planted.tib", examined, "new\r\n", 100, reason));
+        ::close(folder);
+        QCOMPARE(reason, QStringLiteral("it is not a plain file"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("own/nothing.txt")));
+    }
+
+    void linksOnTheWay_followedOnlyWhereNoOtherUserCouldHaveMadeThem()
+    {
+        // ".." is taken as the file system has it: beyond a link, the link's parent.
+        QTemporaryDir dir;
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QVERIFY(QDir(dir.path()).mkpath("real/inner") && QDir(dir.path()).mkdir("open"));
+        QVERIFY(QFile::link(dir.filePath("real/inner"), dir.filePath("trusted")));
+        QVERIFY(SaveTarget::open(dir.filePath("trusted/../r.tib")).write("via\r\n", 100));
+        QCOMPARE(fileContent(dir.filePath("real/r.tib")), QByteArray("via\r\n"));
+        // A link in a folder that anyone may write could be anyone's.
+        QCOMPARE(::chmod(QFile::encodeName(dir.filePath("open")).constData(), 0777), 0);
+        QVERIFY(QFile::link(dir.filePath("real"), dir.filePath("open/link")));
+        QString reason;
+        QVERIFY(!SaveTarget::open(dir.filePath("open/link/r.tib")).write("no\r\n", 100, &reason));
+        QVERIFY2(reason.contains(QLatin1String("link")), qPrintable(reason));
+        QCOMPARE(fileContent(dir.filePath("real/r.tib")), QByteArray("via\r\n"));
     }
 
     void writeInPlaceThatCannotComplete_leavesTheOldFileWhole_data()

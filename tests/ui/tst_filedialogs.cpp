@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "ui/MainWindow.h"
 #include "platform/QtPlatform.h"
+#include "platform/SaveTarget.h"
 #include "testlib/FakePlatform.h"
 #include "testlib/GuiTestHelpers.h"
 #include "engine/ComputeReading.h"
@@ -53,6 +54,7 @@ struct DialogRun
     QList<QMessageBox::StandardButton> answers;
     QStringList messages;  // the texts of the message boxes that came up
     QList<int> overhangs;  // how far each box was wider than half its screen, in pixels
+    std::function<void(int question)> whileAsking;  // runs before each question is answered
 
     QString run(const Platform::FileDialog& settings)
     {
@@ -61,6 +63,15 @@ struct DialogRun
         nextStep();
         QtPlatform platform;
         return platform.chooseFile(nullptr, settings);
+    }
+
+    SaveTarget runSave(const Platform::FileDialog& settings)
+    {
+        QObject running;
+        m_running = &running;
+        nextStep();
+        QtPlatform platform;
+        return platform.chooseSaveTarget(nullptr, settings);
     }
 
     // Saves from the report window as the user would.
@@ -88,6 +99,8 @@ private:
             messages << box->text();
             overhangs << box->frameGeometry().width() - box->screen()->availableGeometry().width() / 2;
             const bool question = box->standardButtons() & QMessageBox::Yes;
+            if (question && whileAsking)
+                whileAsking(++m_questions);
             const QMessageBox::StandardButton answer =
                 question ? (answers.isEmpty() ? QMessageBox::No : answers.takeFirst()) : QMessageBox::Ok;
             box->button(answer)->click();
@@ -107,7 +120,14 @@ private:
     }
 
     QObject* m_running = nullptr;
+    int m_questions = 0;
 };
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 void writeFile(const QString& path, QFileDevice::Permissions permissions = {})
 {
@@ -219,17 +239,31 @@ private slots:
 
     void save_replacingAsksAboutTheSavedName()
     {
-        // "J. Smith" is saved as "J. Smith.tib", so that is the file the question is about.
+        // "J. Smith" is saved as "J. Smith.tib", so that is the file the question is
+        // about. While the last question is up, whoever may write the shared folder puts
+        // a link to the user's own folder in the place of the folder the user chose: the
+        // save still goes into the folder the user saw.
         QTemporaryDir dir;
-        const QString existing = dir.filePath("J. Smith.tib");
+        QVERIFY(QDir(dir.path()).mkpath("shared/chosen") && QDir(dir.path()).mkpath("own"));
+        const QString existing = dir.filePath("shared/chosen/J. Smith.tib");
         writeFile(existing);
+        writeFile(dir.filePath("own/J. Smith.tib"));
         DialogRun dialog;
-        dialog.names = {dir.filePath("J. Smith"), dir.filePath("J. Smith")};
+        dialog.names = {dir.filePath("shared/chosen/J. Smith"), dir.filePath("shared/chosen/J. Smith")};
         dialog.answers = {QMessageBox::No, QMessageBox::Yes};
-        QCOMPARE(dialog.run(saveSettings()), existing);
+        dialog.whileAsking = [&](int question) {
+            if (question == 2)
+                QVERIFY(QDir(dir.path()).rename("shared/chosen", "shared/moved")
+                        && QFile::link(dir.filePath("own"), dir.filePath("shared/chosen")));
+        };
+        const SaveTarget target = dialog.runSave(saveSettings());
+        QCOMPARE(target.path(), existing);
         QCOMPARE(dialog.messages.size(), 2);
         QVERIFY2(dialog.messages.first().contains(QLatin1String("J. Smith.tib")), qPrintable(dialog.messages.first()));
         QCOMPARE(dialog.messages.last(), dialog.messages.first());
+        QVERIFY(target.write("new\r\n", 100));
+        QCOMPARE(fileBytes(dir.filePath("own/J. Smith.tib")), QByteArray("earlier\r\n"));
+        QCOMPARE(fileBytes(dir.filePath("shared/moved/J. Smith.tib")), QByteArray("new\r\n"));
     }
 };
 
