@@ -242,31 +242,31 @@
     </message>
     <message>
         <source>%1 (rabjung %2, year %3)</source>
-        <translation>%1 (Rabjung %2, Jahr %3)</translation>
+        <translation>%1 (Rabjung&#xa0;%2, Jahr&#xa0;%3)</translation>
     </message>
     <message>
         <source>leap month %1</source>
-        <translation>Schaltmonat %1</translation>
+        <translation>Schaltmonat&#xa0;%1</translation>
     </message>
     <message>
         <source>month %1</source>
-        <translation>Monat %1</translation>
+        <translation>Monat&#xa0;%1</translation>
     </message>
     <message>
         <source>day %1</source>
-        <translation>Tag %1</translation>
+        <translation>Tag&#xa0;%1</translation>
     </message>
     <message>
         <source>day %1 (first of two)</source>
-        <translation>Tag %1 (erster von zwei)</translation>
+        <translation>Tag&#xa0;%1 (erster von zwei)</translation>
     </message>
     <message>
         <source>day %1 (second of two)</source>
-        <translation>Tag %1 (zweiter von zwei)</translation>
+        <translation>Tag&#xa0;%1 (zweiter von zwei)</translation>
     </message>
     <message>
         <source>No birth chart: the date of birth is not a day of the calendar.</source>
-        <translation>Kein Geburtshoroskop: Das Geburtsdatum ist kein Tag des Kalenders.</translation>
+        <translation>Kein Geburtshoroskop: Dieses Geburtsdatum gibt es im Kalender nicht.</translation>
     </message>
     <message>
         <source>No birth chart: the Tibetan calendar here covers the years %1 to %2 only.</source>
@@ -384,19 +384,19 @@
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Bitte geben Sie Ihren Namen ein</translation>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
     </message>
     <message>
         <source>Please Select Your Sex</source>
-        <translation>Bitte wählen Sie Ihr Geschlecht aus</translation>
+        <translation>Bitte wählen Sie Ihr Geschlecht aus.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat an.</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Bitte geben Sie einen gültigen Tag oder Monat an!</translation>
+        <translation>Bitte geben Sie einen gültigen Tag oder Monat an.</translation>
     </message>
     <message>
         <source>Select the source file</source>
@@ -527,7 +527,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Your Western Sun Sign: </source>
-        <translation>Ihr westliches Sonnenzeichen: </translation>
+        <translation>Ihr westliches Sternzeichen: </translation>
     </message>
     <message>
         <source>Your Tibetan Animal Sign: </source>
@@ -610,16 +610,18 @@ Der Bericht konnte nicht gespeichert werden (%2).</translation>
     <message>
         <source>Your Tibetan Sun Sign</source>
         <comment>Tibetan sign</comment>
-        <translation>Ihr tibetisches Sonnenzeichen</translation>
+        <translation>Ihr tibetisches
+Sonnenzeichen</translation>
     </message>
     <message>
         <source>Your Tibetan Sun Sign</source>
         <comment>western sign</comment>
-        <translation>Ihr westliches Sonnenzeichen</translation>
+        <translation>Ihr westliches Sternzeichen</translation>
     </message>
     <message>
         <source>Your Translation of Tibetan Sun Sign</source>
-        <translation>Übersetzung Ihres tibetischen Sonnenzeichens</translation>
+        <translation>Übersetzung Ihres
+tibetischen Sonnenzeichens</translation>
     </message>
     <message>
         <source>Reading pages</source>
@@ -639,11 +641,11 @@ Der Bericht konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Tibetan Sun Sign</source>
-        <translation>Sonnenzeichen</translation>
+        <translation>Sternzeichen</translation>
     </message>
     <message>
         <source>Picture of your sun sign</source>
-        <translation>Bild Ihres westlichen Sonnenzeichens</translation>
+        <translation>Bild Ihres Sternzeichens</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -677,11 +679,11 @@ Der Bericht konnte nicht gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>The western sign Aquarius</source>
-        <translation>Das westliche Sonnenzeichen Wassermann</translation>
+        <translation>Das Sternzeichen Wassermann</translation>
     </message>
     <message>
         <source>The western sign %1</source>
-        <translation>Das westliche Sonnenzeichen %1</translation>
+        <translation>Das Sternzeichen %1</translation>
     </message>
     <message>
         <source>The animal %1</source>
@@ -723,7 +725,7 @@ Der Bericht konnte nicht gespeichert werden (%2).</translation>
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
-        <translation>Das Programm läuft bereits</translation>
+        <translation>Das Programm läuft bereits.</translation>
     </message>
     <message>
         <source>Application is already running, but it did not take the reading file
@@ -786,7 +788,7 @@ nicht übernommen. Bitte öffnen Sie sie dort.</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A golden sun rising from a lotus, with a crescent moon</source>
@@ -797,23 +799,23 @@ nicht übernommen. Bitte öffnen Sie sie dort.</translation>
     <name>TellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein</translation>
+        <translation>Bitte geben Sie zwei verschiedene E-Mail-Adressen ein.</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation>Bitte geben Sie Ihren Namen ein</translation>
+        <translation>Bitte geben Sie Ihren Namen ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation>Bitte geben Sie Ihre Nachricht ein</translation>
+        <translation>Bitte geben Sie Ihre Nachricht ein.</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Bitte geben Sie den Namen Ihres Freundes ein</translation>
+        <translation>Bitte geben Sie den Namen Ihres Freundes ein.</translation>
     </message>
 </context>
 <context>

@@ -108,10 +108,13 @@ void ResultWindow::showLosarNote()
         return;
     // The date speaks the language of the window's texts, so a translation names its locale.
     const QLocale dateLocale(tr("en_GB", "locale of the month names in dates"));
+    // The note wraps; a date split over two lines ("3 March" above, "1984" below) reads
+    // as two things, so its spaces do not break.
+    const QString date =
+        dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")).replace(u' ', QChar::Nbsp);
     m_ui->losarNoteLabel->setText(
         tr("Born before Losar (Tibetan New Year, %1): in the traditional reckoning your year is %2.")
-            .arg(dateLocale.toString(note->newYear, tr("d MMMM yyyy", "date of Losar")),
-                 AstrologyTables::shownCycleName(note->traditionalYear)));
+            .arg(date, AstrologyTables::shownCycleName(note->traditionalYear)));
     // The page has no free room: the note takes the bottom lines of the paragraph's place.
     m_ui->losarNoteLabel->show();
 }

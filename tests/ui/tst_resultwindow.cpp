@@ -281,13 +281,13 @@ private slots:
     {
         QTest::addColumn<BirthData>("data");
         QTest::addColumn<QString>("note");
-        const QString boar = QStringLiteral("Born before Losar (Tibetan New Year, 3 March 1984): in the traditional "
+        const QString boar = QStringLiteral("Born before Losar (Tibetan New Year, 3\u00a0March\u00a01984): in the traditional "
                                             "reckoning your year is Water-Boar.");
         QTest::newRow("2 March 1984, the day before Losar") << person("March", 2, 1984) << boar;
         QTest::newRow("3 March 1984, Losar") << person("March", 3, 1984) << QString();
         QTest::newRow("1 January 1930, traditional year 1929")
             << person("January", 1, 1930)
-            << QStringLiteral("Born before Losar (Tibetan New Year, 1 March 1930): in the traditional reckoning "
+            << QStringLiteral("Born before Losar (Tibetan New Year, 1\u00a0March\u00a01930): in the traditional reckoning "
                               "your year is Earth-Snake.");
     }
     void losarNote()
