@@ -17,15 +17,19 @@ QString executableBaseName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+// The program keeps a few short values; QSettings reads a file whole, and a huge one
+// would take the memory to start.
+constexpr qint64 LargestStore = 64 * 1024;
+
 // QSettings would wait for good on a FIFO that nobody writes, before any window is
 // shown, and its writing waits for good for a lock file it cannot take (a folder or a
 // FIFO in the place of "<store>.lock"). Anything but a plain file in either place (a
-// FIFO, a device, a folder, a link to one) makes the store unusable, and it is left as
-// it is.
+// FIFO, a device, a folder, a link to one), or a file larger than any the program
+// writes, makes the store unusable, and it is left as it is.
 bool plainFileOrNothing(const QString& path)
 {
     const QFileInfo file(path);
-    return !file.exists() || file.isFile();
+    return !file.exists() || (file.isFile() && file.size() <= LargestStore);
 }
 
 bool storeUsable(const QString& path)

@@ -6,8 +6,8 @@
 #include <thread>
 
 // The per-user settings file: plain keys and values in, scrambled on disk. A store
-// that anything but a plain file stands in for is left alone: reading it gives nothing
-// and writing it does nothing.
+// that anything but a plain file stands in for, or a file far larger than any the
+// program writes, is left alone: reading it gives nothing and writing it does nothing.
 class SettingsStore
 {
 public:

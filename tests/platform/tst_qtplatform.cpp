@@ -7,11 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -117,6 +121,7 @@ private slots:
         QTest::newRow("read-only folder") << "readOnly";
         QTest::newRow("folder where the lock should be") << "lockFolder";
         QTest::newRow("FIFO where the lock should be") << "lockFifo";
+        QTest::newRow("file of 64 MB") << "huge";
     }
     void qtPlatform_settingsStoreSurvivesBadFiles()
     {
@@ -150,6 +155,10 @@ private slots:
         } else if (kind == QLatin1String("lockFifo")) {
             QVERIFY(QDir().mkpath(folder));
             QCOMPARE(::mkfifo(QFile::encodeName(path + ".lock").constData(), 0600), 0);
+        } else if (kind == QLatin1String("huge")) {
+            QVERIFY(QDir().mkpath(folder));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(64 << 20));
         } else if (kind == QLatin1String("readOnly")) {
             QVERIFY(QDir().mkpath(folder));
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
@@ -165,8 +174,35 @@ private slots:
         const QString after = platform.readSetting("Duration");
         if (kind == QLatin1String("corrupt"))
             QCOMPARE(after, QStringLiteral("12/7/26"));  // the store is rewritten
+        else if (kind == QLatin1String("huge"))
+            QVERIFY(after.isEmpty() && QFileInfo(path).size() == 64 << 20);  // left alone, unread
         else
             QVERIFY(after == before || after == QLatin1String("12/7/26"));
+    }
+
+    void qtPlatform_settingsStoreLockedForGood_stillLetsTheProgramEnd()
+    {
+        // Another process that keeps the store's lock must not keep the program from
+        // ending: the write is given up after a few seconds.
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", oldHome); });
+        const QString path = QtPlatform::settingsFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QLockFile held(path + ".lock");
+        QVERIFY(held.tryLock());
+        std::atomic<bool> ended = false;
+        std::thread program([&] {
+            {
+                QtPlatform platform;
+                platform.writeSetting("Duration", "12/7/26");
+            }
+            ended = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(ended, 30000);
+        program.join();
+        held.unlock();
     }
 };
 
