@@ -13,16 +13,31 @@
 #include <QIcon>
 #include <QLocale>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     ProcessSetup::keepRunningOnFileSizeLimit();
+    const long openFiles = ProcessSetup::raiseOpenFileLimit();
     if (CommandLine::asksForText(argc, argv)) {
         const QCoreApplication core(argc, argv);
         CommandLine::printTextAndExit();
     }
     if (ReportCommand::asked(argc, argv))
         return ReportCommand::run(argc, argv);
+    // The windows keep their own menu bars: a global menu bar is asked for over D-Bus,
+    // which waits for good where no thread can be started (a tight memory or process
+    // limit), before any window is shown and with the single-instance lock held.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
+    if (!ProcessSetup::startDesktopBus()) {
+        // A message box would wait for the same thread.
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "Startup", "The system lets this program start no thread (a memory or process limit). "
+                                  "Please raise the limit and start again.\n")),
+                   stderr);
+        return 1;
+    }
     // The texts follow the system's language where a catalogue exists; English otherwise.
     Translations::install(QLocale::system());
     QApplication::setStyle(DirectImageStyle::create());
@@ -33,6 +48,18 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("com.ovanthesoftwares.ZarvoTibetanAstrology"));
 
     QtPlatform platform;
+    if (openFiles < ProcessSetup::FewestOpenFiles) {
+        // Ends before taking the single-instance lock, so that a later start is not
+        // kept out by a copy that cannot work.
+        platform.showMessage(nullptr,
+                             QCoreApplication::translate("Startup",
+                                                         "Only %1 files may be open at once, and this program needs "
+                                                         "%2. Please raise the limit (ulimit -n) and start again.")
+                                 .arg(openFiles)
+                                 .arg(ProcessSetup::FewestOpenFiles),
+                             Platform::Icon::Critical, Platform::Buttons::Ok);
+        return 1;
+    }
     Application application(platform);
     SingleInstance guard;
     if (!Startup::run(application, guard, CommandLine::readingFile(QCoreApplication::arguments())))
