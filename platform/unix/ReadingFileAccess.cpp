@@ -4,6 +4,7 @@
 
 #include "files/ReadingFile.h"
 #include "files/WriteAll.h"
+#include "platform/LocalFiles.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -191,7 +192,7 @@ BirthData read(const QString& path)
 {
     // Open without blocking and accept only a regular file, so that a FIFO, a device
     // or a directory reads as an empty file instead of hanging.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(LocalFiles::toBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QFile file;
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
