@@ -137,8 +137,8 @@ void Application::openReadingFile(const QString& path)
     // reason, instead of being read as an empty one.
     const QString problem = MainWindow::isReadingFileName(path) ? LocalFiles::whyNotReadable(path) : QString();
     if (!problem.isEmpty()) {
-        platform().showMessage(window, notOpenedMessage(path, problem), Platform::Icon::Critical,
-                               Platform::Buttons::Ok);
+        platform().showMessage(window, notOpenedMessage(QDir::toNativeSeparators(path), problem),
+                               Platform::Icon::Critical, Platform::Buttons::Ok);
         return;
     }
     window->openReadingFile(path);
@@ -152,7 +152,7 @@ void Application::openReadingFile(const QString& path)
 QString Application::notOpenedMessage(const QString& name, const QString& reason)
 {
     return QCoreApplication::translate("Startup", "%1\nThe reading file could not be opened (%2).")
-        .arg(LocalFiles::forDisplay(QDir::toNativeSeparators(name)), reason);
+        .arg(LocalFiles::forDisplay(name), reason);
 }
 
 void Application::dialogsClosed()

@@ -60,7 +60,7 @@ int run(int argc, char* argv[])
     if (!MainWindow::isReadingFileName(request.readingFile))
         return refuse(MainWindow::fileRefusal());
     if (const QString problem = LocalFiles::whyNotReadable(request.readingFile); !problem.isEmpty())
-        return refuse(Application::notOpenedMessage(request.readingFile, problem));
+        return refuse(Application::notOpenedMessage(QDir::toNativeSeparators(request.readingFile), problem));
     BirthData birthData =
         BirthCheck::fromReadingFile(ReadingFileAccess::read(request.readingFile), BirthCheck::freshEntries());
     birthData.name = trimBlanks(birthData.name);

@@ -47,8 +47,8 @@ bool run(Application& application, SingleInstance& guard, const QString& reading
     if (!guard.acquire()) {
         if (guard.handOff(readingPath))
             return false;
-        // A file that the running copy did not take, or an address that it could not
-        // open, is named, so that it does not vanish without a word.
+        // A file that the running copy did not take, or an address that names no file
+        // here, is named, so that it does not vanish without a word.
         QString text = QCoreApplication::translate("Startup", "Application is already running");
         if (!readingPath.isEmpty())
             text = QCoreApplication::translate("Startup", "Application is already running, but it did not "
@@ -57,7 +57,7 @@ bool run(Application& application, SingleInstance& guard, const QString& reading
         else if (!foreignAddress.isEmpty())
             text = QCoreApplication::translate("Startup", "Application is already running.\n%1\nThe reading file "
                                                           "could not be opened (%2).")
-                       .arg(foreignAddress, foreignAddressReason());
+                       .arg(LocalFiles::forDisplay(foreignAddress), foreignAddressReason());
         platform.showMessage(nullptr, text, Platform::Icon::Information, Platform::Buttons::Ok);
         application.quitApplication();
         return false;

@@ -52,7 +52,8 @@ report --report missing.tib >/dev/null 2>"$E2E_TMP/missing.err" && fail "a missi
 grep -qxF "The reading file could not be opened (No such file or directory)." "$E2E_TMP/missing.err" \
     || fail "no reason for a missing file: $(cat "$E2E_TMP/missing.err")"
 cp "$WORK/anna.tib" "$WORK/anna"$'\xff'".tib"
-report --report "anna"$'\xff'".tib" | grep -qxF "Your Name: Anna" || fail "a name that is no UTF-8 was not read"
+text=$(report --report "anna"$'\xff'".tib" 2>&1)
+grep -qxF "Your Name: Anna" <<<"$text" || fail "a name that is no UTF-8 was not read: $text"
 
 # The fourth tab of the window.
 app_start
