@@ -59,13 +59,8 @@ const QLatin1String FileScheme("file:");
 // to that folder's parent, which no clean-up of the text can know.
 QString absolute(const QString& name)
 {
-    const QString path = QDir::fromNativeSeparators(name);
-    if (QDir::isAbsolutePath(path))
-        return path;
-    QString folder = LocalFiles::currentFolder();
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    return folder + path;
+    // absoluteFilePath() only joins the two.
+    return QDir(LocalFiles::currentFolder()).absoluteFilePath(QDir::fromNativeSeparators(name));
 }
 
 // The path that a file: URL names on this machine, decoded to the bytes of the name
