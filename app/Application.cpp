@@ -1,11 +1,13 @@
 #include "app/Application.h"
 
+#include "platform/LocalFiles.h"
 #include "platform/Platform.h"
 #include "ui/MainWindow.h"
 #include "ui/ResultWindow.h"
 #include "ui/SupportScreen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 #include <utility>
@@ -130,12 +132,27 @@ void Application::openReadingFile(const QString& path)
         return;
     window->raise();
     window->activateWindow();
+    // Unlike a file chosen in the Open dialog, which shows only files that are there,
+    // a file named from outside may be missing or unreadable: it is named, with the
+    // reason, instead of being read as an empty one.
+    const QString problem = MainWindow::isReadingFileName(path) ? LocalFiles::whyNotReadable(path) : QString();
+    if (!problem.isEmpty()) {
+        platform().showMessage(window, notOpenedMessage(QDir::toNativeSeparators(path), problem),
+                               Platform::Icon::Critical, Platform::Buttons::Ok);
+        return;
+    }
     window->openReadingFile(path);
     QWidget* front = m_result && m_result->isVisible() ? static_cast<QWidget*>(m_result) : m_main.data();
     if (front && front->isVisible()) {
         front->raise();
         front->activateWindow();
     }
+}
+
+QString Application::notOpenedMessage(const QString& name, const QString& reason)
+{
+    return QCoreApplication::translate("Startup", "%1\nThe reading file could not be opened (%2).")
+        .arg(LocalFiles::forDisplay(name), reason);
 }
 
 void Application::dialogsClosed()

@@ -39,6 +39,9 @@ public:
     // From the result window or the support screen it first goes back to a fresh main
     // window; while a dialog or message is up it waits until that has closed.
     void openReadingFile(const QString& path);
+    // The message for a file named at start or handed over that cannot be opened: its
+    // name (a path in the system's own form, or an address) and why, in a few words.
+    static QString notOpenedMessage(const QString& name, const QString& reason);
 
     MainWindow* mainWindow() const;
     ResultWindow* resultWindow() const;

@@ -26,9 +26,18 @@ struct ReportRequest
 };
 ReportRequest reportRequest(const QStringList& arguments);
 
-// The absolute path of the reading file named on the line, or empty. The first
-// argument that is a local path or a file: URL counts; other URLs, unknown options
-// and empty arguments are ignored.
-QString readingFile(const QStringList& arguments);
+// The reading file that the line names. The first argument that is a local path or a
+// file: URL of this machine counts, as an absolute path; when there is none, the first
+// address that names no file here (a web address, a file: URL of another machine) is
+// kept as given, so that the user can be told why nothing opens. Unknown options and
+// empty arguments are ignored.
+struct ReadingArgument
+{
+    QString path;
+    QString foreignAddress;  // only without a path
+};
+// The arguments as LocalFiles::arguments() gives them, so that a name that is no UTF-8
+// keeps its bytes.
+ReadingArgument readingFile(const QStringList& arguments);
 
 } // namespace CommandLine

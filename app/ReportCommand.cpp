@@ -1,9 +1,11 @@
 #include "app/ReportCommand.h"
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "engine/BirthCheck.h"
 #include "engine/ComputeReading.h"
+#include "platform/LocalFiles.h"
 #include "platform/ReadingFileAccess.h"
 #include "platform/SaveTarget.h"
 #include "text/Blanks.h"
@@ -50,7 +52,7 @@ int run(int argc, char* argv[])
 #endif
     const QGuiApplication application(argc, argv);
     Translations::install(QLocale::system());
-    const CommandLine::ReportRequest request = CommandLine::reportRequest(QCoreApplication::arguments());
+    const CommandLine::ReportRequest request = CommandLine::reportRequest(LocalFiles::arguments(argc, argv));
     if (!request.error.isEmpty())
         return refuse(request.error);
 
@@ -58,6 +60,8 @@ int run(int argc, char* argv[])
     // entries for the lines a file lacks.
     if (!MainWindow::isReadingFileName(request.readingFile))
         return refuse(MainWindow::fileRefusal());
+    if (const QString problem = LocalFiles::whyNotReadable(request.readingFile); !problem.isEmpty())
+        return refuse(Application::notOpenedMessage(QDir::toNativeSeparators(request.readingFile), problem));
     BirthData birthData =
         BirthCheck::fromReadingFile(ReadingFileAccess::read(request.readingFile), BirthCheck::freshEntries());
     birthData.name = trimBlanks(birthData.name);

@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 #include "platform/SingleInstance.h"
 #include "app/UpdateReminder.h"
+#include "platform/LocalFiles.h"
 #include "platform/Platform.h"
 #include "widgets/LinkLabel.h"
 
@@ -31,19 +32,32 @@ void showRandomPromotion(MainWindow& window, float r)
         window.showOffer(window.fullBrandLabel());
 }
 
-bool run(Application& application, SingleInstance& guard, const QString& readingPath)
+namespace {
+
+QString foreignAddressReason()
+{
+    return QCoreApplication::translate("Startup", "the address names no file on this computer");
+}
+
+} // namespace
+
+bool run(Application& application, SingleInstance& guard, const QString& readingPath, const QString& foreignAddress)
 {
     Platform& platform = application.platform();
     if (!guard.acquire()) {
         if (guard.handOff(readingPath))
             return false;
-        // A file that the running copy did not take is named, so that it does not vanish
-        // without a word.
-        const QString text = readingPath.isEmpty()
-                                 ? QCoreApplication::translate("Startup", "Application is already running")
-                                 : QCoreApplication::translate("Startup", "Application is already running, but it did not "
-                                                                          "take the reading file\n%1\nPlease open it there.")
-                                       .arg(QDir::toNativeSeparators(readingPath));
+        // A file that the running copy did not take, or an address that names no file
+        // here, is named, so that it does not vanish without a word.
+        QString text = QCoreApplication::translate("Startup", "Application is already running");
+        if (!readingPath.isEmpty())
+            text = QCoreApplication::translate("Startup", "Application is already running, but it did not "
+                                                          "take the reading file\n%1\nPlease open it there.")
+                       .arg(LocalFiles::forDisplay(QDir::toNativeSeparators(readingPath)));
+        else if (!foreignAddress.isEmpty())
+            text = QCoreApplication::translate("Startup", "Application is already running.\n%1\nThe reading file "
+                                                          "could not be opened (%2).")
+                       .arg(LocalFiles::forDisplay(foreignAddress), foreignAddressReason());
         platform.showMessage(nullptr, text, Platform::Icon::Information, Platform::Buttons::Ok);
         application.quitApplication();
         return false;
@@ -60,6 +74,11 @@ bool run(Application& application, SingleInstance& guard, const QString& reading
         // also deleted.
         if (!readingPath.isEmpty())
             QTimer::singleShot(0, window, [&application, readingPath] { application.openReadingFile(readingPath); });
+        else if (!foreignAddress.isEmpty())
+            QTimer::singleShot(0, window, [&platform, window, foreignAddress] {
+                platform.showMessage(window, Application::notOpenedMessage(foreignAddress, foreignAddressReason()),
+                                     Platform::Icon::Critical, Platform::Buttons::Ok);
+            });
     }
     return true;
 }

@@ -17,7 +17,10 @@ void showRandomPromotion(MainWindow& window, float r);
 
 // The program's entry: false when another copy already runs and this one must end.
 // A reading file named at start is opened once the main window is up; when another
-// copy runs, that copy gets the file instead and this one ends without a message.
-bool run(Application& application, SingleInstance& guard, const QString& readingPath = QString());
+// copy runs, that copy gets the file instead and this one ends without a message. An
+// address named at start that names no file here is named in a message, by the copy
+// that runs on.
+bool run(Application& application, SingleInstance& guard, const QString& readingPath = QString(),
+         const QString& foreignAddress = QString());
 
 } // namespace Startup

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/ReportCommand.h"
+#include "platform/LocalFiles.h"
 #include "platform/SingleInstance.h"
 #include "app/Startup.h"
 #include "app/Translations.h"
@@ -62,7 +63,8 @@ int main(int argc, char* argv[])
     }
     Application application(platform);
     SingleInstance guard;
-    if (!Startup::run(application, guard, CommandLine::readingFile(QCoreApplication::arguments())))
+    const CommandLine::ReadingArgument file = CommandLine::readingFile(LocalFiles::arguments(argc, argv));
+    if (!Startup::run(application, guard, file.path, file.foreignAddress))
         return 0;
     return app.exec();
 }

@@ -735,6 +735,24 @@ Please open it there.</source>
 %1
 nicht übernommen. Bitte öffnen Sie sie dort.</translation>
     </message>
+    <message>
+        <source>%1
+The reading file could not be opened (%2).</source>
+        <translation>%1
+Die Deutungsdatei konnte nicht geöffnet werden (%2).</translation>
+    </message>
+    <message>
+        <source>the address names no file on this computer</source>
+        <translation>die Adresse bezeichnet keine Datei auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Application is already running.
+%1
+The reading file could not be opened (%2).</source>
+        <translation>Das Programm läuft bereits.
+%1
+Die Deutungsdatei konnte nicht geöffnet werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SupportScreen</name>

@@ -1,5 +1,6 @@
 #include "platform/unix/HandOffClient.h"
 
+#include "platform/LocalFiles.h"
 #include "platform/unix/HandOffMessage.h"
 #include "platform/unix/HandOffPaths.h"
 #include "platform/unix/PrivateFolder.h"
@@ -68,7 +69,7 @@ bool HandOffClient::handOff(const QString& path, int timeoutMs) const
     if (socket < 0)
         return false;
     const auto closeSocket = qScopeGuard([socket] { ::close(socket); });
-    QByteArray message = path.toUtf8() + HandOffMessage::Terminator;
+    QByteArray message = LocalFiles::toBytes(path) + HandOffMessage::Terminator;
     while (!message.isEmpty()) {
         if (!waitFor(socket, POLLOUT, deadline))
             return false;

@@ -1,6 +1,7 @@
 #include "platform/unix/HandOffConnection.h"
 
 #include "platform/unix/HandOffMessage.h"
+#include "platform/LocalFiles.h"
 
 #include <QTimer>
 
@@ -55,7 +56,7 @@ void HandOffConnection::readMore()
             finish();
         return;
     }
-    const QString path = QString::fromUtf8(m_message.left(end));
+    const QString path = LocalFiles::fromBytes(m_message.left(end));
     m_notifier.setEnabled(false);
     // Opened from the event loop, not from inside this notifier's signal: opening
     // may show modal messages. The answer takes its turn after the opening has

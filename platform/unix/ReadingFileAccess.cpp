@@ -2,6 +2,7 @@
 #include "platform/ReadingFileAccess.h"
 
 #include "files/ReadingFile.h"
+#include "platform/LocalFiles.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -26,7 +27,7 @@ BirthData read(const QString& path)
 {
     // Open without blocking and accept only a regular file, so that a FIFO, a device
     // or a directory reads as an empty file instead of hanging.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(LocalFiles::toBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QFile file;
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)

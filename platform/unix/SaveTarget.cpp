@@ -4,6 +4,7 @@
 #include "platform/SaveTarget.h"
 
 #include "files/InPlaceWrite.h"
+#include "platform/LocalFiles.h"
 #include "SaveSteps.h"
 
 #include <QCoreApplication>
@@ -241,12 +242,12 @@ SaveTarget SaveTarget::open(const QString& path)
     target.m_path = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + u'/' + path;
     const qsizetype slash = target.m_path.lastIndexOf(u'/');
     auto folder = std::make_shared<Folder>();
-    folder->name = QFile::encodeName(target.m_path.mid(slash + 1));
+    folder->name = LocalFiles::toBytes(target.m_path.mid(slash + 1));
     if (folder->name.isEmpty() || folder->name == "." || folder->name == "..") {
         target.m_failure = notAPlainFile();
         return target;
     }
-    folder->fd = openFolder(QFile::encodeName(target.m_path.left(slash)), target.m_failure);
+    folder->fd = openFolder(LocalFiles::toBytes(target.m_path.left(slash)), target.m_failure);
     if (folder->fd >= 0)
         target.m_folder = folder;
     return target;

@@ -4,6 +4,8 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "ui/MainWindow.h"
+#include "platform/LocalFiles.h"
+#include "platform/ReadingFileAccess.h"
 #include "platform/SingleInstance.h"
 #include "platform/unix/HandOffPaths.h"
 #include "platform/unix/HandOffServer.h"
@@ -21,7 +23,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -45,8 +49,10 @@ QString writeReading(const QString& path, const QStringList& plainLines)
             bytes += char(c + 60);
         bytes += "\r\n";
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    // By the name's bytes, which may be no UTF-8.
+    FILE* file = std::fopen(LocalFiles::toBytes(path).constData(), "wb");
+    if (!file || std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) != size_t(bytes.size())
+        || std::fclose(file) != 0)
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
@@ -161,8 +167,12 @@ private slots:
 
     void runStartup_readingFile()
     {
+        // Also under a name whose bytes are no UTF-8.
         QTemporaryDir dir;
-        const QString anna = writeReading(dir.filePath("anna.tib"), {"Anna", "Female", "7", "March", "1984"});
+        const QByteArray annaBytes = QFile::encodeName(dir.path()) + "/anna\xff.tib";
+        const QString anna = writeReading(LocalFiles::fromBytes(annaBytes), {"Anna", "Female", "7", "March", "1984"});
+        // QTemporaryDir would remove only what Qt can name.
+        const auto removeAnna = qScopeGuard([&annaBytes] { ::unlink(annaBytes.constData()); });
         FakePlatform platform;
         Application app(platform);
         SingleInstance guard(dir.filePath("zarvo.lock"));
@@ -177,6 +187,18 @@ private slots:
         QVERIFY(!app.supportScreen() || !app.supportScreen()->isVisible());
     }
 
+    void runStartup_foreignAddress_isNamed()
+    {
+        QTemporaryDir dir;
+        FakePlatform platform;
+        Application app(platform);
+        SingleInstance guard(dir.filePath("zarvo.lock"));
+        QVERIFY(Startup::run(app, guard, QString(), QStringLiteral("file://elsewhere/r.tib")));
+        QTRY_COMPARE(platform.messageTexts(), QStringList{"file://elsewhere/r.tib\nThe reading file could not be "
+                                                          "opened (the address names no file on this computer)."});
+        QCOMPARE(visibleWindowNames(), QStringList{"MainWindow"});
+    }
+
     void runStartup_handsReadingFileToRunningCopy()
     {
         QTemporaryDir dir;
@@ -186,17 +208,21 @@ private slots:
         first.startListening();
         QVERIFY(first.listening);
 
-        // Neither spaces nor letters beyond ASCII get lost on the way.
-        const QString path = dir.filePath(QStringLiteral("Jos\u00e9 M\u00fcller.tib"));
-        FakePlatform platform;
-        Application app(platform);
-        SingleInstance second(lock);
-        QVERIFY(!Startup::run(app, second, path));
-        QCOMPARE(first.received(), QStringList{path});
-        QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(platform.exits, 0);
-        QVERIFY(!app.mainWindow());
-        QVERIFY(platform.settings.isEmpty());
+        // Neither spaces nor letters beyond ASCII nor bytes that are no UTF-8 get lost
+        // on the way.
+        const QStringList paths{dir.filePath(QStringLiteral("Jos\u00e9 M\u00fcller.tib")),
+                                LocalFiles::fromBytes(QFile::encodeName(dir.path()) + "/bad\xff\xfe.tib")};
+        for (const QString& path : paths) {
+            FakePlatform platform;
+            Application app(platform);
+            SingleInstance second(lock);
+            QVERIFY(!Startup::run(app, second, path));
+            QVERIFY(platform.messages.isEmpty());
+            QCOMPARE(platform.exits, 0);
+            QVERIFY(!app.mainWindow());
+            QVERIFY(platform.settings.isEmpty());
+        }
+        QCOMPARE(first.received(), paths);
     }
 
     void runStartup_withoutFileWhileRunning_data()
@@ -235,6 +261,14 @@ private slots:
             QCOMPARE(platform.messageTexts(), QStringList{expected});
             QCOMPARE(platform.exits, 1);
         }
+        // An address that names no file here is named by this start itself.
+        FakePlatform platform;
+        Application app(platform);
+        SingleInstance second(lock);
+        QVERIFY(!Startup::run(app, second, QString(), QStringLiteral("http://example.com/a.tib")));
+        QCOMPARE(platform.messageTexts(),
+                 QStringList{"Application is already running.\nhttp://example.com/a.tib\nThe reading file could "
+                             "not be opened (the address names no file on this computer)."});
         if (listening)
             QCOMPARE(first.received(), QStringList());
     }
@@ -329,6 +363,31 @@ private slots:
         processDeletes();
         QCOMPARE(received, otherUser ? QStringList() : QStringList{dir.filePath("anna.tib")});
         QCOMPARE(answer, otherUser ? QByteArray() : QByteArray("ok\0", 3));
+    }
+
+    void singleInstance_idleConnections_fewAndBrief()
+    {
+        // At most 32 connections are kept, the oldest giving way, and none for long.
+        QTemporaryDir dir;
+        HandOffServer server(dir.filePath("zarvo.lock"), [](const QString&) {});
+        std::vector<int> ours;
+        const auto closeOurs = qScopeGuard([&ours] {
+            for (const int socket : ours)
+                ::close(socket);
+        });
+        const auto closedByServer = [](int socket) {
+            char byte;
+            return ::recv(socket, &byte, 1, MSG_DONTWAIT) == 0;
+        };
+        for (int i = 0; i < 33; ++i) {
+            int pair[2];
+            QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pair), 0);
+            ours.push_back(pair[1]);
+            server.takeConnection(pair[0]);
+        }
+        QVERIFY(closedByServer(ours.front()));
+        QVERIFY(std::none_of(ours.begin() + 1, ours.end(), closedByServer));
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(ours.begin(), ours.end(), closedByServer), 10000);
     }
 
     void singleInstance_floodOfIdleConnections_staysBounded()
@@ -429,35 +488,85 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("foreignAddress");
         const QString cwd = QDir::currentPath();
-        QTest::newRow("none") << QStringList{} << QString();
-        QTest::newRow("relative path") << QStringList{"a.tib"} << cwd + "/a.tib";
-        QTest::newRow("relative path with folders") << QStringList{"./x/../b.tib"} << cwd + "/b.tib";
-        QTest::newRow("absolute path") << QStringList{"/tmp/r.tib"} << QStringLiteral("/tmp/r.tib");
+        QTest::newRow("none") << QStringList{} << QString() << QString();
+        QTest::newRow("relative path") << QStringList{"a.tib"} << cwd + "/a.tib" << QString();
+        // Only the system knows where ".." leads after a link to a folder.
+        QTest::newRow("relative path with folders") << QStringList{"./x/../b.tib"} << cwd + "/./x/../b.tib" << QString();
+        QTest::newRow("absolute path") << QStringList{"/tmp/r.tib"} << QStringLiteral("/tmp/r.tib") << QString();
         QTest::newRow("file URL") << QStringList{"file:///tmp/Anna%20M%C3%BCller.tib"}
-                                  << QStringLiteral("/tmp/Anna M\u00fcller.tib");
-        QTest::newRow("web address") << QStringList{"https://example.com/a.tib"} << QString();
+                                  << QStringLiteral("/tmp/Anna M\u00fcller.tib") << QString();
+        QTest::newRow("web address") << QStringList{"https://example.com/a.tib"} << QString()
+                                     << QStringLiteral("https://example.com/a.tib");
+        QTest::newRow("two addresses") << QStringList{"smb://nas/a.tib", "http://b"} << QString()
+                                       << QStringLiteral("smb://nas/a.tib");
         QTest::newRow("web address, then a file") << QStringList{"https://example.com/a.tib", "c.tib"}
-                                                  << cwd + "/c.tib";
-        QTest::newRow("colon in a file name") << QStringList{"notes:1984.tib"} << cwd + "/notes:1984.tib";
-        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << QString();
-        QTest::newRow("unknown option, then a file") << QStringList{"--frobnicate", "d.tib"} << cwd + "/d.tib";
-        QTest::newRow("empty argument") << QStringList{""} << QString();
-        QTest::newRow("standard input") << QStringList{"-"} << QString();
-        QTest::newRow("the first of two") << QStringList{"e.tib", "f.tib"} << cwd + "/e.tib";
-        QTest::newRow("a file named like an option") << QStringList{"--", "-g.tib"} << cwd + "/-g.tib";
-        QTest::newRow("file URL on localhost") << QStringList{"file://localhost/tmp/r.tib"} << QStringLiteral("/tmp/r.tib");
-        QTest::newRow("file URL on LOCALHOST") << QStringList{"file://LOCALHOST/tmp/r.tib"} << QStringLiteral("/tmp/r.tib");
-        QTest::newRow("relative file URL") << QStringList{"file:h.tib"} << cwd + "/h.tib";
-        QTest::newRow("file URL on another machine") << QStringList{"file://elsewhere/tmp/r.tib"} << QString();
+                                                  << cwd + "/c.tib" << QString();
+        QTest::newRow("colon in a file name") << QStringList{"notes:1984.tib"} << cwd + "/notes:1984.tib" << QString();
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << QString() << QString();
+        QTest::newRow("unknown option, then a file") << QStringList{"--frobnicate", "d.tib"} << cwd + "/d.tib" << QString();
+        QTest::newRow("empty argument") << QStringList{""} << QString() << QString();
+        QTest::newRow("standard input") << QStringList{"-"} << QString() << QString();
+        QTest::newRow("the first of two") << QStringList{"e.tib", "f.tib"} << cwd + "/e.tib" << QString();
+        QTest::newRow("a file named like an option") << QStringList{"--", "-g.tib"} << cwd + "/-g.tib" << QString();
+        QTest::newRow("file URL on localhost") << QStringList{"file://localhost/tmp/r.tib"} << QStringLiteral("/tmp/r.tib") << QString();
+        QTest::newRow("file URL on LOCALHOST") << QStringList{"file://LOCALHOST/tmp/r.tib"} << QStringLiteral("/tmp/r.tib") << QString();
+        QTest::newRow("relative file URL") << QStringList{"file:h.tib"} << cwd + "/h.tib" << QString();
+        QTest::newRow("file URL on another machine") << QStringList{"file://elsewhere/tmp/r.tib"} << QString()
+                                                     << QStringLiteral("file://elsewhere/tmp/r.tib");
+        QTest::newRow("file URL without a path") << QStringList{"file:"} << QString() << QString();
+        QTest::newRow("file URL with a query") << QStringList{"file:///tmp/r%3F.tib?x#y"} << QStringLiteral("/tmp/r?.tib") << QString();
+        // Bytes that are no UTF-8 stay as they are, kept as U+DC80..U+DCFF.
+        QTest::newRow("file URL of a name that is no UTF-8")
+            << QStringList{"file:///tmp/bad%FF%FE.tib"} << QString::fromUtf16(u"/tmp/bad\xDCFF\xDCFE" u".tib") << QString();
     }
 
     void commandLine_readingFile()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, expected);
+        QFETCH(QString, foreignAddress);
         arguments.prepend(QStringLiteral("zarvo-tibetan-astrology"));
-        QCOMPARE(CommandLine::readingFile(arguments), expected);
+        const CommandLine::ReadingArgument found = CommandLine::readingFile(arguments);
+        QCOMPARE(found.path, expected);
+        QCOMPARE(found.foreignAddress, foreignAddress);
+    }
+
+    void commandLine_dotDotAfterLink_leadsWhereTheSystemGoes()
+    {
+        // shared/sym/../one.tib, with sym a link to elsewhere/inner: the shell opens
+        // elsewhere/one.tib, and so must the program.
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("shared") && QDir(dir.path()).mkpath("elsewhere/inner"));
+        QVERIFY(QFile::link(dir.filePath("elsewhere/inner"), dir.filePath("shared/sym")));
+        writeReading(dir.filePath("shared/one.tib"), {"Anna"});
+        writeReading(dir.filePath("elsewhere/one.tib"), {"Bob"});
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const auto restore = qScopeGuard([&before] { QDir::setCurrent(before); });
+        const QString path = CommandLine::readingFile({"zarvo-tibetan-astrology", "shared/sym/../one.tib"}).path;
+        QVERIFY2(QFileInfo(path).isAbsolute(), qPrintable(path));
+        QCOMPARE(ReadingFileAccess::read(path).name, QStringLiteral("Bob"));
+    }
+
+    void localFiles_nameKeepsItsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("UTF-8") << QByteArray("/a/M\xc3\xbcller \xf0\x9f\x98\x80.tib") << QStringLiteral("/a/M\u00fcller \U0001F600.tib");
+        QTest::newRow("Latin-1") << QByteArray("M\xfcller") << QString::fromUtf16(u"M\xDCFC" u"ller");
+        QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QString::fromUtf16(u"\xDCC0\xDCAF");
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << QString::fromUtf16(u"\xDCED\xDCA0\xDC80");
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << QString::fromUtf16(u"\xDCF4\xDC90\xDC80\xDC80");
+        QTest::newRow("cut short") << QByteArray("a\xe2\x82") << QString::fromUtf16(u"a\xDCE2\xDC82");
+    }
+    void localFiles_nameKeepsItsBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QCOMPARE(LocalFiles::fromBytes(bytes), name);
+        QCOMPARE(LocalFiles::toBytes(name), bytes);
     }
 
     void openReadingFile_fromResultWindow()
@@ -496,18 +605,44 @@ private slots:
         QVERIFY(platform.messages.isEmpty());
     }
 
+    void openReadingFile_badFileFromResultWindow_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a reading file's name") << "folder" << QString();
+        QTest::newRow("missing") << "missing.tib" << qt_error_string(ENOENT);
+        QTest::newRow("a folder") << "folder.tib" << QStringLiteral("it is not a plain file");
+        QTest::newRow("a FIFO") << "fifo.tib" << QStringLiteral("it is not a plain file");
+        if (::geteuid() != 0)
+            QTest::newRow("unreadable") << "unreadable.tib" << qt_error_string(EACCES);
+    }
     void openReadingFile_badFileFromResultWindow()
     {
+        // Named at start or handed over: a file that cannot be opened is named with the
+        // reason, not read as an empty one.
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString anna = writeReading(dir.filePath("anna.tib"), {"Anna", "Female", "7", "March", "1984"});
+        const QString bad = dir.filePath(kind);
+        const QByteArray badBytes = QFile::encodeName(bad);
+        if (kind.startsWith("folder"))
+            QVERIFY(QDir().mkdir(bad));
+        else if (kind == "fifo.tib")
+            QCOMPARE(::mkfifo(badBytes.constData(), 0600), 0);
+        else if (kind == "unreadable.tib")
+            QCOMPARE(::chmod(QFile::encodeName(writeReading(bad, {"Bob"})).constData(), 0), 0);
         FakePlatform platform;
         Application app(platform);
         app.showMainWindow();
         app.openReadingFile(anna);
         processDeletes();
-        app.openReadingFile(dir.path());
+        app.openReadingFile(bad);
         processDeletes();
-        QCOMPARE(platform.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+        const QString expected = reason.isEmpty() ? QStringLiteral("Please Check The File.")
+                                                  : bad + "\nThe reading file could not be opened (" + reason + ").";
+        QCOMPARE(platform.messageTexts(), QStringList{expected});
+        QCOMPARE(platform.messages.first().icon, Platform::Icon::Critical);
         QCOMPARE(visibleWindowNames(), QStringList{"MainWindow"});
     }
 

@@ -47,6 +47,14 @@ fi
 grep -qxF "Please Check The File." "$E2E_TMP/refused.err" || fail "no message for a refused file: $(cat "$E2E_TMP/refused.err")"
 [ ! -e "$WORK/refused.pdf" ] || fail "a refused file left a PDF"
 
+# A file that cannot be opened is named with the reason; a name that is no UTF-8 is read.
+report --report missing.tib >/dev/null 2>"$E2E_TMP/missing.err" && fail "a missing file ended with status 0"
+grep -qxF "The reading file could not be opened (No such file or directory)." "$E2E_TMP/missing.err" \
+    || fail "no reason for a missing file: $(cat "$E2E_TMP/missing.err")"
+cp "$WORK/anna.tib" "$WORK/anna"$'\xff'".tib"
+text=$(report --report "anna"$'\xff'".tib" 2>&1)
+grep -qxF "Your Name: Anna" <<<"$text" || fail "a name that is no UTF-8 was not read: $text"
+
 # The fourth tab of the window.
 app_start
 main=$(only_window MainWindow)

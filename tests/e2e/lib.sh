@@ -143,17 +143,23 @@ e2e_cleanup() {
 # ---------------------------------------------------------------------------
 # The program
 
-# app_start [VAR=VALUE ...]: starts one instance with a clean environment; its pid
-# goes to APP_PID. Output goes to the artefacts folder.
+# app_start [VAR=VALUE ...] [-- ARGUMENT ...]: starts one instance with a clean
+# environment; its pid goes to APP_PID. Output goes to the artefacts folder.
 app_start() {
     local n=${#E2E_APP_PIDS[@]}
+    local -a settings=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        settings+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && shift
     local -a environment=(
         "DISPLAY=$DISPLAY" "HOME=$E2E_TMP/home" "PATH=$E2E_TMP/bin:/usr/bin:/bin"
         "XDG_CONFIG_HOME=$CONFIG_HOME" "XDG_RUNTIME_DIR=$RUNTIME_DIR"
         "BROWSER=$E2E_TMP/bin/browser" "LANG=C.UTF-8" "LC_ALL=C.UTF-8"
         "QT_QPA_PLATFORM=xcb")
     [ -n "${TZ:-}" ] && environment+=("TZ=$TZ")
-    (cd "$WORK" && exec env -i "${environment[@]}" "$@" "$PROGRAM") \
+    (cd "$WORK" && exec env -i "${environment[@]}" "${settings[@]}" "$PROGRAM" "$@") \
         >"$ARTIFACTS/$E2E_NAME-app$n.log" 2>&1 &
     APP_PID=$!
     E2E_APP_PIDS+=("$APP_PID")

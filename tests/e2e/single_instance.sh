@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Only one copy runs at a time: a second start shows only "Application is already
 # running" and ends when the message is closed, leaving the first copy as it was. A
-# copy that is killed releases its claim, so the next start works normally.
+# copy that is killed releases its claim, so the next start works normally. A file named
+# on the command line goes to the copy that runs, which names it when it cannot open it;
+# an address that names no file here is named by the start that got it.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -58,3 +60,35 @@ fourth=$APP_PID
 main4=$(only_window MainWindow)
 assert_eq "$(window_pid "$main4")" "$fourth" "process of the main window while the browser runs"
 screenshot browser-left-open
+
+# Files named on the command line, handed to the copy that runs: one that cannot be
+# opened is named there with the reason; a name whose bytes are no UTF-8 opens.
+app_start -- missing.tib
+wait_exit "$APP_PID"
+box=$(wait_role messageBox)
+assert_eq "$(window_pid "$box")" "$fourth" "process of the message about the missing file"
+screenshot missing-file-named
+focus_window "$box"
+key Return
+wait_gone messageBox
+reading_file_bytes Anna Female 7 July 1984 >"$WORK/anna"$'\xff'".tib"
+app_start -- "anna"$'\xff'".tib"
+wait_exit "$APP_PID"
+result=$(only_window ResultWindow)
+assert_eq "$(window_pid "$result")" "$fourth" "process of the reading of a name that is no UTF-8"
+# An address that names no file here is named by the start that got it, whether or
+# not another copy runs.
+app_start -- "http://example.com/anna.tib"
+second=$APP_PID
+box=$(wait_role messageBox)
+assert_eq "$(window_pid "$box")" "$second" "process of the message about an address"
+screenshot address-named-by-second-start
+focus_window "$box"
+key Return
+wait_exit "$second"
+app_stop "$fourth"
+app_start -- "smb://nas/anna.tib"
+box=$(wait_role messageBox)
+assert_eq "$(window_pid "$box")" "$APP_PID" "process of the message about an address at a first start"
+wait_windows MainWindow messageBox
+screenshot address-named-at-first-start

@@ -147,6 +147,8 @@ inline QList<Text> everyScreen(bool paragraphsAreData)
         platform.fileAnswers << folder.filePath(QStringLiteral("junk.txt")) << junk.fileName();
         control<QPushButton>(main, "openButton")->click();
         control<QPushButton>(main, "openButton")->click();
+        // A file named at start that is not there.
+        app.openReadingFile(folder.filePath(QStringLiteral("missing.tib")));
         addMessages(QStringLiteral("main"), platform);
         app.quitApplication();
     }
@@ -210,6 +212,7 @@ inline QList<Text> everyScreen(bool paragraphsAreData)
         Application app(platform);
         SingleInstance second(folder.filePath(QStringLiteral("zarvo.lock")));
         Startup::run(app, second);
+        Startup::run(app, second, QString(), QStringLiteral("http://example.com/anna.tib"));
         platform.settings.insert(QStringLiteral("Duration"), QStringLiteral("2000-01-01"));
         platform.answers << Platform::Answer::No;
         UpdateReminder::checkForUpdate(app.platform(), QLocale(QLocale::English, QLocale::UnitedStates));
