@@ -100,7 +100,7 @@ void checkForUpdate(Platform& platform, const QLocale& locale)
         Platform::Icon::Information, Platform::Buttons::YesNo);
     platform.writeSetting(QLatin1String(Key), dateText(today));
     if (answer == Platform::Answer::Yes)
-        platform.openUrl(WebAddress::forPage(WebPage::Download));
+        platform.openUrlOrSay(nullptr, WebAddress::forPage(WebPage::Download));
 }
 
 } // namespace UpdateReminder

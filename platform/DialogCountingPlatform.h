@@ -18,7 +18,7 @@ public:
     Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
     SaveTarget chooseSaveTarget(QWidget* parent, const FileDialog& dialog) override;
-    void openUrl(const QString& address) override { m_inner.openUrl(address); }
+    bool openUrl(const QString& address) override { return m_inner.openUrl(address); }
     void clearClipboard() override { m_inner.clearClipboard(); }
     bool printDocument(QTextDocument& document) override { return m_inner.printDocument(document); }
     QDate today() override { return m_inner.today(); }

@@ -39,8 +39,11 @@ public:
     // about replacing a file there; a null target is a cancel. By default the folder of
     // chooseFile's name.
     virtual SaveTarget chooseSaveTarget(QWidget* parent, const FileDialog& dialog);
-    // Hands a web address to the default browser and returns at once; never reports.
-    virtual void openUrl(const QString& address) = 0;
+    // Hands a web address to the default browser and returns at once; false when the
+    // system could start none for it.
+    virtual bool openUrl(const QString& address) = 0;
+    // openUrl, with a message when no browser could be started.
+    void openUrlOrSay(QWidget* parent, const QString& address);
     // Empties the system clipboard (and on X11 the selection).
     virtual void clearClipboard() = 0;
     // Prints on the default printer as one job without any dialog; false when there is none.

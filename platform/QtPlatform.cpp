@@ -34,10 +34,11 @@ SaveTarget QtPlatform::chooseSaveTarget(QWidget* parent, const FileDialog& dialo
     return CheckingFileDialog::chooseTarget(parent, dialog);
 }
 
-void QtPlatform::openUrl(const QString& address)
+bool QtPlatform::openUrl(const QString& address)
 {
-    // QDesktopServices starts the browser detached; its outcome is not looked at.
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    // QDesktopServices starts the browser detached: false only when it could not be
+    // started at all (none there, or an address over the system's length limit).
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 void QtPlatform::clearClipboard()

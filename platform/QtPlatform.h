@@ -11,7 +11,7 @@ public:
     Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
     SaveTarget chooseSaveTarget(QWidget* parent, const FileDialog& dialog) override;
-    void openUrl(const QString& address) override;
+    bool openUrl(const QString& address) override;
     void clearClipboard() override;
     bool printDocument(QTextDocument& document) override;
     QDate today() override;

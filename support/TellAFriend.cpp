@@ -26,6 +26,8 @@ QString TellAFriend::checkEntries(const Request& request, const Request& placeho
         return tr("Please Enter Your Name");
     if (request.message.isEmpty() || request.message == placeholders.message)
         return tr("Please Enter Your Message");
+    if (request.message.size() > MaxMessageLength)
+        return tr("Please Shorten Your Message To %1 Characters").arg(MaxMessageLength);
     if (request.friendName.isEmpty() || request.friendName == placeholders.friendName)
         return tr("Please Enter Your Friend's Name");
     return {};

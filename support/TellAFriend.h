@@ -24,6 +24,10 @@ public:
     // The message for the first failed check of the name and message entries, or
     // empty. An entry left at its box's placeholder counts as missing.
     static QString checkEntries(const Request& request, const Request& placeholders);
+    // The longest message the referral page takes; the form's other boxes hold their
+    // own limits.
+    static constexpr int MaxMessageLength = 1000;
+
     // Each query value is percent-encoded so that "&", "=", blanks or line breaks in
     // what the user typed cannot break the address.
     static QString referralAddress(const Request& request);

@@ -487,6 +487,12 @@ Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
+    <message>
+        <source>%1
+No web browser could be started for this address.</source>
+        <translation>%1
+Für diese Adresse konnte kein Webbrowser gestartet werden.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingFile</name>
@@ -497,6 +503,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the file is read-only</source>
         <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file there is larger than any this program writes</source>
+        <translation>die vorhandene Datei ist größer als jede, die dieses Programm schreibt</translation>
+    </message>
+    <message>
+        <source>a folder on the way is a link that another user could have changed</source>
+        <translation>ein Ordner auf dem Weg ist eine Verknüpfung, die ein anderer Benutzer geändert haben könnte</translation>
     </message>
 </context>
 <context>
@@ -753,6 +767,16 @@ The reading file could not be opened (%2).</source>
 %1
 Die Deutungsdatei konnte nicht geöffnet werden (%2).</translation>
     </message>
+    <message>
+        <source>The system lets this program start no thread (a memory or process limit). Please raise the limit and start again.
+</source>
+        <translation>Das System lässt dieses Programm keinen Thread starten (eine Speicher- oder Prozessgrenze). Bitte heben Sie die Grenze an und starten Sie das Programm erneut.
+</translation>
+    </message>
+    <message>
+        <source>Only %1 files may be open at once, and this program needs %2. Please raise the limit (ulimit -n) and start again.</source>
+        <translation>Es dürfen nur %1 Dateien gleichzeitig geöffnet sein, dieses Programm braucht %2. Bitte heben Sie die Grenze an (ulimit -n) und starten Sie das Programm erneut.</translation>
+    </message>
 </context>
 <context>
     <name>SupportScreen</name>
@@ -834,6 +858,10 @@ Die Deutungsdatei konnte nicht geöffnet werden (%2).</translation>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
         <translation>Bitte geben Sie den Namen Ihres Freundes ein.</translation>
+    </message>
+    <message>
+        <source>Please Shorten Your Message To %1 Characters</source>
+        <translation>Bitte kürzen Sie Ihre Nachricht auf %1 Zeichen.</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@ void SupportScreen::submit()
         m_platform.showMessage(this, problem, Platform::Icon::Critical, Platform::Buttons::Ok);
         return;
     }
-    m_platform.openUrl(TellAFriend::referralAddress(m_request));
+    m_platform.openUrlOrSay(this, TellAFriend::referralAddress(m_request));
 }
 
 void SupportScreen::quitProgram()

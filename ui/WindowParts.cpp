@@ -11,7 +11,7 @@ namespace WindowParts {
 
 void openPage(Platform& platform, WebPage page)
 {
-    platform.openUrl(WebAddress::forPage(page));
+    platform.openUrlOrSay(nullptr, WebAddress::forPage(page));
 }
 
 void showPromoLink(LinkLabel* label, const PromoTexts::Link& link, Platform& platform)

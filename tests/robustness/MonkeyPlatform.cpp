@@ -92,13 +92,13 @@ float MonkeyPlatform::nextRandom()
     return float(double(m_rng() >> 40) / double(1 << 24));
 }
 
-void MonkeyPlatform::openUrl(const QString& address)
+bool MonkeyPlatform::openUrl(const QString& address)
 {
     if (!address.startsWith(QLatin1String("http")))
         ++badUrls;
     if (openedUrls.size() > 1000)
         openedUrls.clear();
-    FakePlatform::openUrl(address);
+    return FakePlatform::openUrl(address);
 }
 
 void MonkeyPlatform::exitProcess()

@@ -59,7 +59,7 @@ public:
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
     bool printDocument(QTextDocument& document) override;
     float nextRandom() override;
-    void openUrl(const QString& address) override;
+    bool openUrl(const QString& address) override;
     void exitProcess() override;
 
     // The answers given during action `serial` (all answers not yet taken when `all`),

@@ -495,6 +495,31 @@ private slots:
         s.app.quitApplication();
     }
 
+    void submit_hugeEntriesAndNoBrowser_areSaid()
+    {
+        // Boxes filled to QLineEdit's own limit would build an address over the
+        // system's limit for one argument; the form keeps to what the page takes.
+        Session s;
+        s.show();
+        const QString huge(32767, u'x');
+        s.fill(huge, "tom@example.com", huge, "ann@example.org");
+        s.submit();
+        QCOMPARE(s.platform.openedUrls.size(), 1);
+        QVERIFY2(s.platform.openedUrls.first().size() < 4000, qPrintable(QString::number(s.platform.openedUrls.first().size())));
+        // An over-long message is sent back for shortening.
+        control<QTextEdit>(s.app.supportScreen(), "messageText")->setPlainText(huge);
+        s.submit();
+        QCOMPARE(s.platform.messageTexts(), QStringList{"Please Shorten Your Message To 1000 Characters"});
+        // And a browser that cannot be started is said, with the address's start.
+        control<QTextEdit>(s.app.supportScreen(), "messageText")->setPlainText("Hello");
+        s.platform.browserStarts = false;
+        s.submit();
+        QCOMPARE(s.platform.messages.size(), 2);
+        QVERIFY2(s.platform.messageTexts().last().contains("No web browser could be started"),
+                 qPrintable(s.platform.messageTexts().last()));
+        s.app.quitApplication();
+    }
+
     // ---- links ----
 
     void check1_opensHomePageAndStaysUnticked()

@@ -23,7 +23,11 @@ public:
 
     Answer showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
     QString chooseFile(QWidget* parent, const FileDialog& dialog) override;
-    void openUrl(const QString& address) override { openedUrls << address; }
+    bool openUrl(const QString& address) override
+    {
+        openedUrls << address;
+        return browserStarts;
+    }
     void clearClipboard() override { ++clipboardClears; }
     bool printDocument(QTextDocument& document) override;
     QDate today() override { return todayDate; }
@@ -45,6 +49,7 @@ public:
     QQueue<QString> fileAnswers;      // chosen paths; empty = cancel
     QList<FileDialog> fileDialogs;
     QStringList openedUrls;
+    bool browserStarts = true;
     int clipboardClears = 0;
     QStringList printedTexts;
     bool hasPrinter = true;
