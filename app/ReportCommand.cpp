@@ -4,6 +4,7 @@
 #include "app/Translations.h"
 #include "engine/BirthCheck.h"
 #include "engine/ComputeReading.h"
+#include "platform/FileReason.h"
 #include "platform/ReadingFileAccess.h"
 #include "text/Blanks.h"
 #include "ui/MainWindow.h"
@@ -74,7 +75,7 @@ int run(int argc, char* argv[])
     QString reason;
     if (!ReportDocument::writePdf(document, request.pdfFile, &reason))
         return refuse(QCoreApplication::translate("ReportWindow", "%1\nThe report could not be saved (%2).")
-                          .arg(QDir::toNativeSeparators(request.pdfFile), reason));
+                          .arg(QDir::toNativeSeparators(request.pdfFile), FileReason::clause(reason)));
     return 0;
 }
 

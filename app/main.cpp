@@ -16,6 +16,7 @@
 int main(int argc, char* argv[])
 {
     ProcessSetup::keepRunningOnFileSizeLimit();
+    ProcessSetup::showRunning();
     if (CommandLine::asksForText(argc, argv)) {
         const QCoreApplication core(argc, argv);
         CommandLine::printTextAndExit();

@@ -7,4 +7,9 @@ namespace ProcessSetup {
 // (a save, the settings store) instead of ending the process.
 void keepRunningOnFileSizeLimit();
 
+// Lets an installer or uninstaller see that a copy of the program runs, whose files it
+// must not replace or remove: on Windows a mutex of the session, named as the installer
+// looks for it, that the process holds until it ends.
+void showRunning();
+
 } // namespace ProcessSetup

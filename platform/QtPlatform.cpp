@@ -7,7 +7,10 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QUrl>
 
 Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
@@ -26,7 +29,21 @@ Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, I
 
 QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
 {
-    return CheckingFileDialog::choose(parent, dialog);
+    // Never the working folder, which from the Start menu is the program's own: there
+    // readings would be saved among its files. The user's documents until the user has
+    // chosen a file in this run, then that file's folder.
+    QString folder = m_fileFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+#ifdef Q_OS_WIN
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#else
+        folder = QDir::homePath();
+#endif
+    }
+    const QString chosen = CheckingFileDialog::choose(parent, dialog, folder);
+    if (!chosen.isEmpty())
+        m_fileFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void QtPlatform::openUrl(const QString& address)

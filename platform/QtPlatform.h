@@ -25,5 +25,6 @@ public:
 
 private:
     RandomNumbers m_random;
+    QString m_fileFolder;  // where the last file chosen in a file dialog lies
     SettingsStore m_settings;
 };

@@ -1,5 +1,6 @@
 #include "ui/ReportDocument.h"
 
+#include "platform/FileReason.h"
 #include "site/WebAddress.h"
 #include "ui/ReportComposer.h"
 #include "widgets/Look.h"
@@ -51,7 +52,7 @@ bool writePdf(const QTextDocument& document, const QString& path, QString* reaso
         written = file.error() == QFileDevice::NoError && file.commit();
     }
     if (!written && reason)
-        *reason = file.errorString();
+        *reason = FileReason::of(path, file);
     return written;
 }
 

@@ -2,6 +2,7 @@
 #include "ui_ReportWindow.h"
 
 #include "data/PromoTexts.h"
+#include "platform/FileReason.h"
 #include "platform/ReadingFileAccess.h"
 #include "platform/Platform.h"
 #include "site/Captions.h"
@@ -83,7 +84,8 @@ void ReportWindow::saveAs(const QString& filter, const QString& suffix, const QS
     QString reason;
     if (write(path, &reason))
         return;
-    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(path), reason), Platform::Icon::Critical,
+    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(path), FileReason::clause(reason)),
+                           Platform::Icon::Critical,
                            Platform::Buttons::Ok);
 }
 

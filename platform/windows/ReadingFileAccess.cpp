@@ -5,6 +5,7 @@
 
 #include "files/ReadingFile.h"
 #include "files/WriteAll.h"
+#include "platform/FileReason.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -60,17 +61,17 @@ bool writeInPlace(const QString& path, const QByteArray& content, QString& reaso
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         return false;
     }
     const QByteArray old = file.readAll();
     if (content.size() > old.size() && !file.resize(content.size())) {
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         file.resize(old.size());
         return false;
     }
     if (!file.seek(0) || !ReadingFile::writeAll(file, content) || !file.resize(content.size())) {
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         if (file.seek(0) && ReadingFile::writeAll(file, old))
             file.resize(old.size());
         return false;
@@ -85,17 +86,17 @@ bool replace(const QString& path, bool exists, const QByteArray& content, QStrin
         // No new file can be made beside the old one: the old one is written in place.
         if (exists)
             return writeInPlace(path, content, reason);
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         return false;
     }
     if (!ReadingFile::writeAll(file, content)) {
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         file.cancelWriting();
         return false;
     }
     if (file.commit())
         return true;
-    reason = file.errorString();
+    reason = FileReason::of(path, file);
     return false;
 }
 
