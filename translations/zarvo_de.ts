@@ -487,6 +487,14 @@ Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
+    <message>
+        <source>%1
+A file name cannot contain any of these characters: \ / : * ? &quot; &lt; &gt; |
+Please choose another name.</source>
+        <translation>%1
+Ein Dateiname darf keines dieser Zeichen enthalten: \ / : * ? &quot; &lt; &gt; |
+Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingFile</name>
@@ -497,6 +505,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the file is read-only</source>
         <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>Windows does not allow this name</source>
+        <translation>Windows lässt diesen Namen nicht zu</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei ließ sich nicht schreiben</translation>
     </message>
 </context>
 <context>
