@@ -6,6 +6,7 @@
 #include "engine/BirthCheck.h"
 #include "engine/ComputeReading.h"
 #include "platform/LocalFiles.h"
+#include "platform/FileReason.h"
 #include "platform/ReadingFileAccess.h"
 #include "platform/SaveTarget.h"
 #include "text/Blanks.h"
@@ -80,7 +81,7 @@ int run(int argc, char* argv[])
     constexpr qsizetype largestPdfReplacedInPlace = 64 << 20;
     if (!SaveTarget::open(request.pdfFile).write(ReportDocument::pdf(document), largestPdfReplacedInPlace, &reason))
         return refuse(QCoreApplication::translate("ReportWindow", "%1\nThe report could not be saved (%2).")
-                          .arg(QDir::toNativeSeparators(request.pdfFile), reason));
+                          .arg(QDir::toNativeSeparators(request.pdfFile), FileReason::clause(reason)));
     return 0;
 }
 

@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
 {
     ProcessSetup::keepRunningOnFileSizeLimit();
     const long openFiles = ProcessSetup::raiseOpenFileLimit();
+    ProcessSetup::showRunning();
     if (CommandLine::asksForText(argc, argv)) {
         const QCoreApplication core(argc, argv);
         CommandLine::printTextAndExit();

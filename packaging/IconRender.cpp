@@ -44,7 +44,9 @@ int main(int argc, char* argv[])
     renderer.render(&painter, QRectF(0, 0, size, size));
     painter.end();
 
-    if (!image.convertToFormat(QImage::Format_ARGB32).save(output, "PNG")) {
+    // Quality 0 is zlib's strongest compression: the pictures are most of the Windows
+    // program's size.
+    if (!image.convertToFormat(QImage::Format_ARGB32).save(output, "PNG", 0)) {
         std::fprintf(stderr, "cannot write PNG picture: %s\n", argv[2]);
         return 1;
     }

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QRegularExpression>
 
 CheckingFileDialog::CheckingFileDialog(QWidget* parent, const Platform::FileDialog& settings)
     : QFileDialog(parent, settings.title)
@@ -28,17 +30,20 @@ CheckingFileDialog::CheckingFileDialog(QWidget* parent, const Platform::FileDial
     selectFile(QString());  // never proposes the file used last
 }
 
-QString CheckingFileDialog::choose(QWidget* parent, const Platform::FileDialog& settings)
+QString CheckingFileDialog::choose(QWidget* parent, const Platform::FileDialog& settings, const QString& folder)
 {
     CheckingFileDialog dialog(parent, settings);
+    dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.chosenFile();
 }
 
-SaveTarget CheckingFileDialog::chooseTarget(QWidget* parent, const Platform::FileDialog& settings)
+SaveTarget CheckingFileDialog::chooseTarget(QWidget* parent, const Platform::FileDialog& settings,
+                                            const QString& folder)
 {
     CheckingFileDialog dialog(parent, settings);
+    dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.m_target.isNull() ? SaveTarget::open(dialog.chosenFile()) : dialog.m_target;
@@ -57,12 +62,29 @@ void CheckingFileDialog::accept()
         return;
     }
     QFileInfo file(selected.first());
+    // Qt reads quotes in the name field as marks around several names, so that x"y would
+    // name y. The name stands as typed: Windows refuses it below, elsewhere it is a name.
+    const auto* nameEdit = findChild<const QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const bool quoted = nameEdit && nameEdit->text().contains(u'"');
+    if (quoted)
+        file.setFile(directory().absoluteFilePath(nameEdit->text()));
     if (acceptMode() == AcceptOpen) {
-        if (!refuse(file))
+        if (refuse(file))
+            return;
+        if (!quoted) {
             QFileDialog::accept();
+            return;
+        }
+        m_chosen = file.absoluteFilePath();
+        QDialog::accept();
         return;
     }
-    if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix()))
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity suffixCase = Qt::CaseInsensitive;  // "ANNA.TIB" already ends in .tib
+#else
+    const Qt::CaseSensitivity suffixCase = Qt::CaseSensitive;
+#endif
+    if (!defaultSuffix().isEmpty() && !file.fileName().endsWith(u'.' + defaultSuffix(), suffixCase))
         file.setFile(file.filePath() + u'.' + defaultSuffix());
     if (refuse(file))
         return;
@@ -80,6 +102,15 @@ bool CheckingFileDialog::refuse(const QFileInfo& file)
 {
     QString why;
     const bool saving = acceptMode() == AcceptSave;
+#ifdef Q_OS_WIN
+    // A colon would name a hidden stream of another file; the others Windows refuses.
+    static const QRegularExpression notInNames(QStringLiteral("[<>:\"|?*\\x01-\\x1f]"));
+    if (file.fileName().contains(notInNames))
+        why = QCoreApplication::translate("QtPlatform", "%1\nA file name cannot contain any of these characters: "
+                                                        "\\ / : * ? \" < > |\nPlease choose another name.")
+                  .arg(file.fileName());
+    else
+#endif
     if (saving && !QFileInfo(file.absolutePath()).isDir())
         why = QCoreApplication::translate("QtPlatform", "%1\nThis folder does not exist. Please choose another name.")
                   .arg(QDir::toNativeSeparators(file.absolutePath()));

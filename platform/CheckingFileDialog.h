@@ -18,10 +18,10 @@ class CheckingFileDialog : public QFileDialog
 public:
     CheckingFileDialog(QWidget* parent, const Platform::FileDialog& settings);
 
-    // Runs the dialog; the name chosen, or an empty one for a cancel.
-    static QString choose(QWidget* parent, const Platform::FileDialog& settings);
-    // Runs a save dialog; a null target for a cancel.
-    static SaveTarget chooseTarget(QWidget* parent, const Platform::FileDialog& settings);
+    // Runs the dialog, showing folder first; the name chosen, or an empty one for a cancel.
+    static QString choose(QWidget* parent, const Platform::FileDialog& settings, const QString& folder);
+    // Runs a save dialog, showing folder first; a null target for a cancel.
+    static SaveTarget chooseTarget(QWidget* parent, const Platform::FileDialog& settings, const QString& folder);
 
     QString chosenFile() const;
 

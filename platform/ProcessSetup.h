@@ -20,4 +20,9 @@ bool startDesktopBus();
 // Fewer than this and a save dialog may never be painted.
 inline constexpr long FewestOpenFiles = 64;
 
+// Lets an installer or uninstaller see that a copy of the program runs, whose files it
+// must not replace or remove: on Windows a mutex of the session, named as the installer
+// looks for it, that the process holds until it ends.
+void showRunning();
+
 } // namespace ProcessSetup

@@ -7,7 +7,10 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QUrl>
 
 Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
@@ -24,14 +27,34 @@ Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, I
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+QString QtPlatform::startFolder() const
+{
+    // Never the working folder, which from the Start menu is the program's own: there
+    // readings would be saved among its files. The user's documents until the user has
+    // chosen a file in this run, then that file's folder.
+    if (!m_fileFolder.isEmpty() && QFileInfo(m_fileFolder).isDir())
+        return m_fileFolder;
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#else
+    return QDir::homePath();
+#endif
+}
+
 QString QtPlatform::chooseFile(QWidget* parent, const FileDialog& dialog)
 {
-    return CheckingFileDialog::choose(parent, dialog);
+    const QString chosen = CheckingFileDialog::choose(parent, dialog, startFolder());
+    if (!chosen.isEmpty())
+        m_fileFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 SaveTarget QtPlatform::chooseSaveTarget(QWidget* parent, const FileDialog& dialog)
 {
-    return CheckingFileDialog::chooseTarget(parent, dialog);
+    SaveTarget target = CheckingFileDialog::chooseTarget(parent, dialog, startFolder());
+    if (!target.isNull())
+        m_fileFolder = QFileInfo(target.path()).absolutePath();
+    return target;
 }
 
 bool QtPlatform::openUrl(const QString& address)

@@ -25,6 +25,9 @@ public:
     static QString settingsFilePath();
 
 private:
+    QString startFolder() const;
+
     RandomNumbers m_random;
+    QString m_fileFolder;  // where the last file chosen in a file dialog lies
     SettingsStore m_settings;
 };

@@ -7,7 +7,8 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
-WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build dpkg-dev nsis imagemagick wine wine64 fonts-wine libcups2"
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build dpkg-dev nsis imagemagick wine wine64 fonts-wine libcups2 \
+openbox"
 # shellcheck disable=SC2086
 ensure_packages $BUILD_PACKAGES $WINDOWS_PACKAGES
 

@@ -493,6 +493,14 @@ No web browser could be started for this address.</source>
         <translation>%1
 Für diese Adresse konnte kein Webbrowser gestartet werden.</translation>
     </message>
+    <message>
+        <source>%1
+A file name cannot contain any of these characters: \ / : * ? &quot; &lt; &gt; |
+Please choose another name.</source>
+        <translation>%1
+Ein Dateiname darf keines dieser Zeichen enthalten: \ / : * ? &quot; &lt; &gt; |
+Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingFile</name>
@@ -511,6 +519,18 @@ Für diese Adresse konnte kein Webbrowser gestartet werden.</translation>
     <message>
         <source>a folder on the way is a link that another user could have changed</source>
         <translation>ein Ordner auf dem Weg ist eine Verknüpfung, die ein anderer Benutzer geändert haben könnte</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>Windows does not allow this name</source>
+        <translation>Windows lässt diesen Namen nicht zu</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei ließ sich nicht schreiben</translation>
     </message>
 </context>
 <context>

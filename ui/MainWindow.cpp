@@ -129,8 +129,13 @@ QString MainWindow::fileRefusal()
 
 bool MainWindow::isReadingFileName(const QString& path)
 {
-    // Only the last three characters count, case-sensitively; no dot is needed.
+    // Only the last three characters count; no dot is needed. Windows names files in
+    // any case, so there "ANNA.TIB" is a reading file too.
+#ifdef Q_OS_WIN
+    return path.endsWith(QLatin1String("tib"), Qt::CaseInsensitive);
+#else
     return path.endsWith(QLatin1String("tib"), Qt::CaseSensitive);
+#endif
 }
 
 bool MainWindow::checkEntries(const BirthData& entries)

@@ -3,6 +3,7 @@
 
 #include "data/PromoTexts.h"
 #include "files/ReadingFile.h"
+#include "platform/FileReason.h"
 #include "platform/Platform.h"
 #include "platform/SaveTarget.h"
 #include "site/Captions.h"
@@ -85,7 +86,8 @@ void ReportWindow::saveAs(const QString& filter, const QString& suffix, const QS
     QString reason;
     if (target.write(content(), largestReplacedInPlace, &reason))
         return;
-    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(target.path()), reason), Platform::Icon::Critical,
+    m_platform.showMessage(this, failure.arg(QDir::toNativeSeparators(target.path()), FileReason::clause(reason)),
+                           Platform::Icon::Critical,
                            Platform::Buttons::Ok);
 }
 

@@ -21,6 +21,12 @@ bool HandOffClient::handOff(const QString& path, int timeoutMs) const
     // The copy that holds the guard may not be listening yet when it has just started.
     for (;;) {
         if (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, HandOffMessage::WindowClass, windowName.c_str())) {
+            // Windows lets only the process the user just worked with bring a window to
+            // the front: this one, started by a double click, passes that on to the copy
+            // that is to show the reading.
+            DWORD running = 0;
+            if (GetWindowThreadProcessId(window, &running) && running)
+                AllowSetForegroundWindow(running);
             COPYDATASTRUCT data = {};
             data.dwData = HandOffMessage::ReadingMessage;
             data.cbData = DWORD(text.size() * sizeof(wchar_t));

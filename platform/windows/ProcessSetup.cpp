@@ -1,5 +1,7 @@
 #include "platform/ProcessSetup.h"
 
+#include <windows.h>
+
 namespace ProcessSetup {
 
 void keepRunningOnFileSizeLimit()
@@ -15,6 +17,13 @@ long raiseOpenFileLimit()
 bool startDesktopBus()
 {
     return true;  // the Windows build has no D-Bus
+}
+
+void showRunning()
+{
+    // The name is the one packaging/windows/installer.nsi.in asks for. The handle stays
+    // open until the process ends, when Windows closes it, also after a crash.
+    CreateMutexW(nullptr, FALSE, L"Local\\ZarvoTibetanAstrology.Running");
 }
 
 } // namespace ProcessSetup

@@ -6,6 +6,7 @@
 
 #include "files/InPlaceWrite.h"
 #include "files/WriteAll.h"
+#include "platform/FileReason.h"
 #include "platform/ReadingFileAccess.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ Kind kindOf(const QString& path)
 class OpenFile : public InPlaceWrite::File
 {
 public:
-    explicit OpenFile(QFile& file) : m_file(file) {}
+    OpenFile(const QString& path, QFile& file) : m_path(path), m_file(file) {}
 
     bool readAtMost(qsizetype limit, QByteArray& bytes) override
     {
@@ -63,9 +64,10 @@ public:
     }
     bool truncate(qint64 size) override { return m_file.resize(size); }
     bool sync() override { return m_file.flush(); }
-    QString errorString() const override { return m_file.errorString(); }
+    QString errorString() const override { return FileReason::of(m_path, m_file); }
 
 private:
+    QString m_path;
     QFile& m_file;
 };
 
@@ -73,10 +75,10 @@ bool writeInPlace(const QString& path, const QByteArray& content, qsizetype larg
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         return false;
     }
-    OpenFile open(file);
+    OpenFile open(path, file);
     return InPlaceWrite::replaceContent(open, content, largestOld, reason);
 }
 
@@ -87,17 +89,17 @@ bool replace(const QString& path, bool exists, const QByteArray& content, qsizet
         // No new file can be made beside the old one: the old one is written in place.
         if (exists)
             return writeInPlace(path, content, largestOld, reason);
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         return false;
     }
     if (!ReadingFile::writeAll(file, content)) {
-        reason = file.errorString();
+        reason = FileReason::of(path, file);
         file.cancelWriting();
         return false;
     }
     if (file.commit())
         return true;
-    reason = file.errorString();
+    reason = FileReason::of(path, file);
     return false;
 }
 

@@ -1,5 +1,6 @@
 // The reading file on Windows: device names and pipes are neither read (CON would wait
-// for the keyboard, a pipe for its writer) nor written, and a read-only file is refused.
+// for the keyboard, a pipe for its writer) nor written, a read-only file is refused, and
+// a failure says why in plain words.
 #include "files/ReadingFile.h"
 #include "platform/ReadingFileAccess.h"
 #include "files/ReadingFileSamples.h"
@@ -46,6 +47,30 @@ private slots:
         QVERIFY(ReadingFileAccess::write(path, anna()));
         QCOMPARE(fileContent(path), annaLines("\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.tib"});
+    }
+
+    void failure_reasonInPlainWords_data()
+    {
+        // Expected: the words, or empty for the system's own (without their stop, as the
+        // message puts one after the bracket).
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a stream of another file") << "anna.tib:stream.tib" << "Windows does not allow this name";
+        QTest::newRow("a quote") << "x\"y.tib" << "Windows does not allow this name";
+        QTest::newRow("300 characters") << QString(296, u'a') + ".tib" << "the name is too long";
+        QTest::newRow("folder gone") << "gone/anna.tib" << "";
+    }
+    void failure_reasonInPlainWords()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QString reason;
+        QVERIFY(!ReadingFileAccess::write(dir.filePath(name), anna(), &reason));
+        if (!expected.isEmpty())
+            QCOMPARE(reason, expected);
+        QVERIFY2(!reason.isEmpty() && !reason.endsWith(u'.') && !reason.contains(QLatin1String("QSaveFile")),
+                 qPrintable(reason));
     }
 
     void nameBeyondTheCodePage_roundTrip()

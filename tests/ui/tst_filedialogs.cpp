@@ -53,15 +53,20 @@ struct DialogRun
     QStringList names;
     QList<QMessageBox::StandardButton> answers;
     QStringList messages;  // the texts of the message boxes that came up
+    QStringList folders;  // the folder each dialog showed first
     QList<int> overhangs;  // how far each box was wider than half its screen, in pixels
     std::function<void(int question)> whileAsking;  // runs before each question is answered
 
     QString run(const Platform::FileDialog& settings)
     {
+        QtPlatform platform;
+        return run(settings, platform);
+    }
+    QString run(const Platform::FileDialog& settings, QtPlatform& platform)
+    {
         QObject running;  // takes the steps not yet taken along when it goes
         m_running = &running;
         nextStep();
-        QtPlatform platform;
         return platform.chooseFile(nullptr, settings);
     }
 
@@ -105,6 +110,9 @@ private:
                 question ? (answers.isEmpty() ? QMessageBox::No : answers.takeFirst()) : QMessageBox::Ok;
             box->button(answer)->click();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(top)) {
+            if (dialog != m_dialog)
+                folders << dialog->directory().absolutePath();
+            m_dialog = dialog;
             if (names.isEmpty()) {
                 dialog->reject();
                 return;
@@ -121,6 +129,7 @@ private:
 
     QObject* m_running = nullptr;
     int m_questions = 0;
+    QFileDialog* m_dialog = nullptr;
 };
 
 QByteArray fileBytes(const QString& path)
@@ -159,6 +168,8 @@ private slots:
                                         << "anna.TIB.tib";
         QTest::newRow("tib without its dot") << "x.atib"
                                              << "x.atib.tib";
+        QTest::newRow("a quote, which Qt takes for a mark around names") << "x\"y"
+                                                                         << "x\"y.tib";
     }
     void save_nameAlwaysEndsInTib()
     {
@@ -169,6 +180,21 @@ private slots:
         dialog.names = {dir.filePath(typed)};
         QCOMPARE(dialog.run(saveSettings()), dir.filePath(saved));
         QCOMPARE(dialog.messages, QStringList());
+    }
+
+    void startFolder_homeThenTheLastChosen()
+    {
+        // Never the working folder, which from a menu is the program's own: the home
+        // folder, then where the user last chose a file, also in another dialog.
+        QTemporaryDir dir;
+        QtPlatform platform;
+        DialogRun first;
+        first.names = {dir.filePath("anna")};
+        QCOMPARE(first.run(saveSettings(), platform), dir.filePath("anna.tib"));
+        DialogRun second;
+        QCOMPARE(second.run(openSettings(), platform), QString());
+        QCOMPARE(first.folders, QStringList{QDir::homePath()});
+        QCOMPARE(second.folders, QStringList{dir.path()});
     }
 
     void save_missingFolderIsRefused()

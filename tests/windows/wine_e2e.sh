@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The Windows program as a Windows user gets it, driven under Wine on a private Xvfb
-# display: the silent per-user install (files, Start-menu entry, registry), a reading
-# typed, its three tabs and its report, saved to a file byte for byte like the Linux
-# program's; a file written on Linux reopened; a reading file opened through its
-# registered file type; one running copy (the second start says so, or hands its
-# file to the first); printing to the CUPS PDF printer when there is one; and the
-# silent uninstall, which leaves nothing of the program behind.
+# display: the silent per-user install (files, licences, manifest, Start-menu entry,
+# registry), a reading typed, its tabs and its report, saved into the documents folder
+# byte for byte like the Linux program's; a file written on Linux reopened; a reading
+# file opened through its registered file type (the names in capitals, as Windows
+# allows); one running copy (the second start says so, or hands its file to the first;
+# installer and uninstaller refuse to touch it); printing to the CUPS PDF printer when
+# there is one; and the silent uninstall, which leaves nothing of the program behind.
 #     bash tests/windows/wine_e2e.sh SETUP.EXE [ARTEFACTS]
 # Exit 77 (skipped) when Wine is missing.
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}
@@ -45,6 +46,20 @@ assert_eq "$(reg_value 'HKCU\Software\Classes\ZarvoTibetanAstrology.Reading\shel
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZarvoTibetanAstrology'
 assert_eq "$(reg_value "$uninstall_key" UninstallString)" \
     "\"${win_exe%\\*}\\Uninstall.exe\"" "uninstall command"
+# The licences of what comes with the program, in the install folder and the zip.
+portable="${SETUP%-setup.exe}-portable.zip"
+unzip -q "$portable" -d "$E2E_TMP/portable" || fail "cannot unpack $portable"
+for folder in "$instdir" "$E2E_TMP/portable/Zarvo Tibetan Astrology"; do
+    for licence in "Licences.txt:GNU Lesser General Public License" "licences/LGPL-3.txt:GNU LESSER GENERAL PUBLIC LICENSE" \
+        "licences/GPL-3.txt:GNU GENERAL PUBLIC LICENSE" "licences/GCC-exception-3.1.txt:GCC RUNTIME LIBRARY EXCEPTION" \
+        "licences/winpthreads.txt:Permission is hereby granted"; do
+        grep -qF "${licence#*:}" "$folder/${licence%%:*}" || fail "no ${licence%%:*} with \"${licence#*:}\" in $folder"
+    done
+done
+# The manifest: Windows 10 and 11 among the supported systems, long paths.
+for declared in 'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"' '<ws2:longPathAware>true<'; do
+    grep -qaF "$declared" "$exe" || fail "the program's manifest lacks $declared"
+done
 
 # ---------------------------------------------------------------------------
 # 2. The installed program starts with its main window alone.
@@ -89,24 +104,26 @@ report=$(open_report "$result")
 wait_windows ResultWindow ReportWindow
 wait_painted "$report" "$(window_size "$report" | tr ' ' x)+0+0" "$E2E_TMP/report.png"
 shot windows-report "$report"
-save_reading_as "$report" "$(winpath "$WORK/anna")" save-dialog
-wait_file "$WORK/anna.tib"
+# A name without a folder lands in the user's documents, where the dialog starts.
+save_reading_as "$report" anna save-dialog
+wait_file "$PROFILE/Documents/anna.tib"
 reading_file_bytes "Anna Dolkar" Female 14 July 1975 >"$E2E_TMP/expected.tib"
-assert_same_bytes "$WORK/anna.tib" "$E2E_TMP/expected.tib" "reading saved on Windows"
+assert_same_bytes "$PROFILE/Documents/anna.tib" "$E2E_TMP/expected.tib" "reading saved on Windows"
 focus_window "$report"
 key Escape
 wait_windows ResultWindow
 
 # ---------------------------------------------------------------------------
 # 4. Back, and reopen a file written on Linux: the same birth data gives the same page.
+# Windows names files in any case: "LINUX.TIB" is a reading file, here and below.
 log "step 4: reopening a Linux file"
-reading_file_bytes "Linux Anna" Female 14 July 1975 >"$WORK/linux.tib"
+reading_file_bytes "Linux Anna" Female 14 July 1975 >"$WORK/LINUX.TIB"
 click_result "$result" "${RESULT_BACK[@]}"
 main=$(only_window MainWindow)
 main_click "$main" "${MAIN_OPEN[@]}"
 dialog=$(wait_role fileDialog)
 focus_window "$dialog"
-type_text "$(winpath "$WORK/linux.tib")"
+type_text "$(winpath "$WORK/LINUX.TIB")"
 key Return
 result=$(wait_reading "$E2E_TMP/anna.png" "reading reopened from a Linux file")
 wait_windows ResultWindow
@@ -117,13 +134,13 @@ assert_eq "$APP_STATUS" 0 "exit status of the program"
 
 # The report on the command line, as text and as a PDF.
 log "step 4b: the report on the command line"
-(cd "$WORK" && env -i "${WINE_ENV[@]}" timeout 120 wine "$win_exe" --report "$(winpath "$WORK/linux.tib")" \
+(cd "$WORK" && env -i "${WINE_ENV[@]}" timeout 120 wine "$win_exe" --report "$(winpath "$WORK/LINUX.TIB")" \
     --pdf "$(winpath "$WORK/linux.pdf")") >>"$ARTIFACTS/$E2E_NAME-wine.log" 2>&1 || fail "--report --pdf failed"
 wait_file "$WORK/linux.pdf"
 pdf_text=$(pdftotext "$WORK/linux.pdf" -)
 grep -qF "Your Tibetan Birth Year: Wood-Female-Hare (rabjung 16, year 49)" <<<"$pdf_text" \
     || fail "the PDF written under Wine lacks the chart"
-report_text=$( (cd "$WORK" && env -i "${WINE_ENV[@]}" timeout 120 wine "$win_exe" --report "$(winpath "$WORK/linux.tib")") \
+report_text=$( (cd "$WORK" && env -i "${WINE_ENV[@]}" timeout 120 wine "$win_exe" --report "$(winpath "$WORK/LINUX.TIB")") \
     2>>"$ARTIFACTS/$E2E_NAME-wine.log" | tr -d '\r')
 grep -qxF "Your Birth Mewa: 7 Red" <<<"$report_text" || fail "--report under Wine wrote no chart: $report_text"
 wait_windows
@@ -141,8 +158,8 @@ for class in "${classes[@]}"; do
     wine_run reg copy "HKCU\\Software\\Classes\\$class" "HKLM\\Software\\Classes\\$class" /s /f \
         || fail "could not mirror $class into HKLM"
 done
-reading_file_bytes "Bob Wine" Male 12 December 1962 >"$WORK/bob.tib"
-wine_start start "$(winpath "$WORK/bob.tib")"
+reading_file_bytes "Bob Wine" Male 12 December 1962 >"$WORK/BOB.TIB"
+wine_start start "$(winpath "$WORK/BOB.TIB")"
 wait_exit "$APP_PID" 60
 assert_eq "$APP_STATUS" 0 "exit status of start (see $ARTIFACTS/$E2E_NAME-app$((${#E2E_APP_PIDS[@]} - 1)).log)"
 result=$(E2E_TIMEOUT=60 only_window ResultWindow)
@@ -151,7 +168,7 @@ running=$(window_pid "$result")
 log "the file type started: $(tr '\0' ' ' <"/proc/$running/cmdline" 2>/dev/null | sed 's/ *$//')"
 wait_painted "$result" "$(result_page_region "$result")" "$E2E_TMP/bob.png"
 [ "$(pixels_differing "$E2E_TMP/bob.png" "$E2E_TMP/anna.png")" -gt 1000 ] \
-    || fail "the reading of bob.tib looks like Anna's"
+    || fail "the reading of BOB.TIB looks like Anna's"
 for class in "${classes[@]}"; do
     wine_run reg delete "HKLM\\Software\\Classes\\$class" /f || fail "could not remove the mirrored $class"
 done
@@ -175,13 +192,26 @@ app_running "$running" || fail "the running copy ended too"
 
 # A start with a file hands it to the running copy and ends without a word.
 person="Tsering Müller$$"
-reading_file_bytes "$person" Female 14 July 1975 >"$WORK/handoff.tib"
-wine_start "$win_exe" "$(winpath "$WORK/handoff.tib")"
+reading_file_bytes "$person" Female 14 July 1975 >"$WORK/HANDOFF.TIB"
+wine_start "$win_exe" "$(winpath "$WORK/HANDOFF.TIB")"
 wait_exit "$APP_PID"
 assert_eq "$APP_STATUS" 0 "exit status of the copy that handed over its file"
 result=$(wait_reading "$E2E_TMP/anna.png" "reading handed to the running copy")
 wait_windows ResultWindow
 assert_eq "$(window_pid "$result")" "$running" "process that shows the handed-over reading"
+
+# While it runs, neither a silent install nor a silent uninstall (run in place, so that
+# its exit code is its own) changes anything.
+find "$instdir" -printf '%p %s %T@\n' | sort >"$E2E_TMP/installed"
+wine_run "$SETUP" /S
+assert_eq "$?" 2 "exit code of the installer while the program runs"
+# NSIS takes "_?=" only unquoted at the end of its command line, blanks and all; cmd
+# passes on the words as they come, and the exit code.
+read -ra folder_words <<<"${win_exe%\\*}"
+wine_run cmd /c "${win_exe%\\*}\\Uninstall.exe" /S "_?=${folder_words[0]}" "${folder_words[@]:1}"
+assert_eq "$?" 2 "exit code of the uninstaller while the program runs"
+find "$instdir" -printf '%p %s %T@\n' | sort | diff "$E2E_TMP/installed" - || fail "the install folder changed"
+reg_key_exists "$uninstall_key" || fail "the uninstaller removed its entry while the program runs"
 
 # ---------------------------------------------------------------------------
 # 7. Printing the report to the default printer, when that is the CUPS PDF queue.

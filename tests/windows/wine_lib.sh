@@ -4,8 +4,9 @@
 # each visible window of the program by its title and size, with the names the Linux
 # tests use (MainWindow, ResultWindow, ReportWindow, SupportScreen, AboutBox, fileDialog,
 # messageBox). lib.sh's wait_role, wait_windows and only_window then work unchanged.
-# Without a window manager a Wine window has no frame: its X window is the client
-# area, as a Qt window's is on Linux.
+# Wine waits for a window manager to confirm each window it hides, two seconds when
+# there is none; Openbox is one. It draws the frames, so that a Wine window's own X
+# window is its client area, as a Qt window's is on Linux.
 # shellcheck shell=bash
 
 WINDOW_CAPTION="Zarvo Tibetan Astrology v2.20"   # the program's own windows
@@ -23,6 +24,11 @@ wine_init() {
         # No Mono or Gecko prompts; no menu entries or file types on the Linux side.
         "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d")
     trap 'wine_cleanup' EXIT
+    command -v openbox >/dev/null || fail "tool missing: openbox"
+    # A command given with --startup runs once Openbox manages the windows that come.
+    openbox --sm-disable --startup "touch '$E2E_TMP/openbox-ready'" >"$ARTIFACTS/$E2E_NAME-openbox.log" 2>&1 &
+    E2E_APP_PIDS+=($!)
+    wait_file "$E2E_TMP/openbox-ready"
     log "setting up the Wine prefix"
     wine_run wineboot -i || fail "wineboot failed (see $ARTIFACTS/$E2E_NAME-wine.log)"
     # The Windows user's profile: the one folder under users that is not Public.
