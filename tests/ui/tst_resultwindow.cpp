@@ -314,8 +314,9 @@ private slots:
         QVERIFY(!label->geometry().intersects(paragraph->geometry()));
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
         QCOMPARE(widgetOnTopAt(label), label);
-        // In the look of the frame's other texts.
+        // In the look of the frame's other texts (the western sign's name is gold).
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(128, 255, 128));
+        QCOMPARE(control<QLabel>(w, "westernLabel")->palette().color(QPalette::WindowText), QColor(255, 255, 128));
         QCOMPARE(label->font().family(), paragraph->font().family());
         QCOMPARE(label->palette().color(QPalette::Window), QColor(100, 0, 110));
     }
