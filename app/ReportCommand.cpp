@@ -78,8 +78,8 @@ int run(int argc, char* argv[])
     QTextDocument document;
     ReportDocument::fill(document, birthData, reading);
     QString reason;
-    constexpr qsizetype largestPdfReplacedInPlace = 64 << 20;
-    if (!SaveTarget::open(request.pdfFile).write(ReportDocument::pdf(document), largestPdfReplacedInPlace, &reason))
+    if (!SaveTarget::open(request.pdfFile).write(ReportDocument::pdf(document), ReportDocument::LargestPdfReplacedInPlace,
+                                                 &reason))
         return refuse(QCoreApplication::translate("ReportWindow", "%1\nThe report could not be saved (%2).")
                           .arg(QDir::toNativeSeparators(request.pdfFile), FileReason::clause(reason)));
     return 0;

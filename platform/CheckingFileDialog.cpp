@@ -1,5 +1,6 @@
 #include "platform/CheckingFileDialog.h"
 
+#include "platform/FileReason.h"
 #include "platform/ReadingFileAccess.h"
 #include "platform/MessageBox.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 CheckingFileDialog::CheckingFileDialog(QWidget* parent, const Platform::FileDialog& settings)
     : QFileDialog(parent, settings.title)
@@ -103,9 +103,7 @@ bool CheckingFileDialog::refuse(const QFileInfo& file)
     QString why;
     const bool saving = acceptMode() == AcceptSave;
 #ifdef Q_OS_WIN
-    // A colon would name a hidden stream of another file; the others Windows refuses.
-    static const QRegularExpression notInNames(QStringLiteral("[<>:\"|?*\\x01-\\x1f]"));
-    if (file.fileName().contains(notInNames))
+    if (FileReason::windowsRefusesName(file.fileName()))
         why = QCoreApplication::translate("QtPlatform", "%1\nA file name cannot contain any of these characters: "
                                                         "\\ / : * ? \" < > |\nPlease choose another name.")
                   .arg(file.fileName());

@@ -14,9 +14,7 @@ QString of(const QString& path, const QFileDevice& file)
     // 255 UTF-16 units per name on every Windows file system.
     if (name.size() > 255)
         return QCoreApplication::translate("ReadingFile", "the name is too long");
-    // A colon would name a hidden stream of another file; the others Windows refuses.
-    static const QRegularExpression notInNames(QStringLiteral("[<>:\"|?*\\x01-\\x1f]"));
-    if (name.contains(notInNames))
+    if (windowsRefusesName(name))
         return QCoreApplication::translate("ReadingFile", "Windows does not allow this name");
 #else
     if (name.toLocal8Bit().size() > 255)
@@ -27,6 +25,22 @@ QString of(const QString& path, const QFileDevice& file)
     if (said.isEmpty() || said.startsWith(QLatin1String("QSaveFile")))
         return QCoreApplication::translate("ReadingFile", "the file could not be written");
     return clause(said);
+}
+
+bool windowsRefusesName(const QString& name)
+{
+    static const QRegularExpression notInNames(QStringLiteral("[<>:\"|?*\\x01-\\x1f]"));
+    return name.contains(notInNames);
+}
+
+QString notAPlainFile()
+{
+    return QCoreApplication::translate("ReadingFile", "it is not a plain file");
+}
+
+QString readOnly()
+{
+    return QCoreApplication::translate("ReadingFile", "the file is read-only");
 }
 
 QString clause(const QString& reason)

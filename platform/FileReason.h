@@ -15,4 +15,13 @@ QString of(const QString& path, const QFileDevice& file);
 // A reason without the stop that the system's texts end in.
 QString clause(const QString& reason);
 
+// The refusal of anything that is not a plain file (a folder, a FIFO, a device, a link).
+QString notAPlainFile();
+// The refusal of a read-only file.
+QString readOnly();
+
+// True for a name with a character Windows refuses in names; a colon would name a
+// hidden stream of another file.
+bool windowsRefusesName(const QString& name);
+
 } // namespace FileReason

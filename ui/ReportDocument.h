@@ -18,6 +18,10 @@ QString footer();
 void fill(QTextDocument& document, const BirthData& birthData, const Reading& reading);
 // The report as plain text with LF line ends, as a terminal shows it.
 QString plainText(const BirthData& birthData, const Reading& reading);
+// A PDF replaced where it stands is kept whole for putting back after a failure; a
+// larger one is not replaced that way.
+inline constexpr qsizetype LargestPdfReplacedInPlace = 64 << 20;
+
 // The document as a PDF file's bytes, on A4 pages.
 QByteArray pdf(const QTextDocument& document);
 

@@ -61,11 +61,8 @@ void ReportWindow::saveReading()
 
 void ReportWindow::saveReportAsPdf()
 {
-    // A PDF replaced where it stands is kept whole for putting back after a failure;
-    // a larger one is not replaced that way.
-    constexpr qsizetype largestPdfReplacedInPlace = 64 << 20;
     saveAs(tr("PDF Document (*.pdf)"), QStringLiteral("pdf"), tr("%1\nThe report could not be saved (%2)."),
-           [this] { return ReportDocument::pdf(*m_ui->reportText->document()); }, largestPdfReplacedInPlace);
+           [this] { return ReportDocument::pdf(*m_ui->reportText->document()); }, ReportDocument::LargestPdfReplacedInPlace);
 }
 
 void ReportWindow::saveAs(const QString& filter, const QString& suffix, const QString& failure,

@@ -1,6 +1,8 @@
 // Files named from outside the program, on POSIX systems, where a name is bytes.
 #include "platform/LocalFiles.h"
 
+#include "platform/FileReason.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -119,7 +121,7 @@ QString whyNotReadable(const QString& path)
     const bool plainFile = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
     // The wording that saving uses for the same refusal.
-    return plainFile ? QString() : QCoreApplication::translate("ReadingFile", "it is not a plain file");
+    return plainFile ? QString() : FileReason::notAPlainFile();
 }
 
 } // namespace LocalFiles

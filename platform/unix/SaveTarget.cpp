@@ -4,6 +4,7 @@
 #include "platform/SaveTarget.h"
 
 #include "files/InPlaceWrite.h"
+#include "platform/FileReason.h"
 #include "platform/LocalFiles.h"
 #include "SaveSteps.h"
 
@@ -31,11 +32,6 @@ struct SaveTarget::Folder
 };
 
 namespace {
-
-QString notAPlainFile()
-{
-    return QCoreApplication::translate("ReadingFile", "it is not a plain file");
-}
 
 QString errorText(int error)
 {
@@ -185,13 +181,13 @@ bool SaveSteps::writeInPlace(int folder, const QByteArray& name, const struct st
 {
     const int fd = ::openat(folder, name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        reason = errno == ELOOP ? notAPlainFile() : errorText(errno);
+        reason = errno == ELOOP ? FileReason::notAPlainFile() : errorText(errno);
         return false;
     }
     const auto closeFile = qScopeGuard([fd] { ::close(fd); });
     struct stat now {};
     if (::fstat(fd, &now) != 0 || !S_ISREG(now.st_mode) || !sameFile(now, examined)) {
-        reason = notAPlainFile();
+        reason = FileReason::notAPlainFile();
         return false;
     }
     OpenFile file(fd);
@@ -244,7 +240,7 @@ SaveTarget SaveTarget::open(const QString& path)
     auto folder = std::make_shared<Folder>();
     folder->name = LocalFiles::toBytes(target.m_path.mid(slash + 1));
     if (folder->name.isEmpty() || folder->name == "." || folder->name == "..") {
-        target.m_failure = notAPlainFile();
+        target.m_failure = FileReason::notAPlainFile();
         return target;
     }
     folder->fd = openFolder(LocalFiles::toBytes(target.m_path.left(slash)), target.m_failure);
@@ -274,10 +270,10 @@ bool SaveTarget::write(const QByteArray& content, qsizetype largestReplacedInPla
     // Checked on the permission bits too, so that it holds also for a user whom the
     // system would let write anything.
     if (exists && !S_ISREG(existing.st_mode)) {
-        why = notAPlainFile();
+        why = FileReason::notAPlainFile();
     } else if (exists
                && (!(existing.st_mode & S_IWUSR) || ::faccessat(folder, name.constData(), W_OK, AT_EACCESS) != 0)) {
-        why = QCoreApplication::translate("ReadingFile", "the file is read-only");
+        why = FileReason::readOnly();
     } else {
         const int error = replaceAtomically(folder, name, exists, existing, content);
         if (error == 0)

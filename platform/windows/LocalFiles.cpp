@@ -1,6 +1,8 @@
 // Files named from outside the program, on Windows, where names are UTF-16 already.
 #include "platform/LocalFiles.h"
 
+#include "platform/FileReason.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -38,7 +40,7 @@ QString whyNotReadable(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir() || (info.exists() && !info.isFile()))
-        return QCoreApplication::translate("ReadingFile", "it is not a plain file");
+        return FileReason::notAPlainFile();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();

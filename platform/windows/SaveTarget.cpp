@@ -9,7 +9,6 @@
 #include "platform/FileReason.h"
 #include "platform/ReadingFileAccess.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,11 +23,6 @@ struct SaveTarget::Folder
 };
 
 namespace {
-
-QString notAPlainFile()
-{
-    return QCoreApplication::translate("ReadingFile", "it is not a plain file");
-}
 
 
 enum class Kind { Missing, PlainFile, Other };
@@ -123,9 +117,9 @@ bool SaveTarget::write(const QByteArray& content, qsizetype largestReplacedInPla
     QString why;
     const Kind kind = kindOf(m_path);
     if (kind == Kind::Other)
-        why = notAPlainFile();
+        why = FileReason::notAPlainFile();
     else if (kind == Kind::PlainFile && ReadingFileAccess::isReadOnly(m_path))
-        why = QCoreApplication::translate("ReadingFile", "the file is read-only");
+        why = FileReason::readOnly();
     else if (replace(m_path, kind == Kind::PlainFile, content, largestReplacedInPlace, why))
         return true;
     if (reason)
